@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Recompila el generador de datos y rehace todo lo que hay en resources/.
+# Se corre desde cualquier lugar; compila en build/ (o en DIR_COMPILACION).
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+compilacion="${DIR_COMPILACION:-$raiz/build}"
+
+if [ ! -f "$compilacion/CMakeCache.txt" ]; then
+  cmake -S "$raiz" -B "$compilacion" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$compilacion" --target generar-recursos -j2
+
+mkdir -p "$raiz/resources"
+"$compilacion/tools/generar-recursos" "$raiz/resources"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Prepara, compila y arranca el juego desde la raíz del repositorio.
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+"$raiz/scripts/preparar.sh"
+cd "$raiz"
+exec ./build/vorlix-quintar

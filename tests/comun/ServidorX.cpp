@@ -1,0 +1,48 @@
+#include "ServidorX.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+ServidorX::ServidorX(int ancho, int alto) {
+    int tubo[2];
+    if (pipe(tubo) != 0) throw std::runtime_error("pipe");
+    pid = fork();
+    if (pid == 0) {
+        // Xvfb muere con el proceso de prueba, aunque éste termine con exit().
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        close(tubo[0]);
+        std::string fd = std::to_string(tubo[1]);
+        std::string pantalla = std::to_string(ancho) + "x" + std::to_string(alto) + "x24";
+        freopen("/dev/null", "w", stdout);
+        freopen("/dev/null", "w", stderr);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", pantalla.c_str(),
+               "-nolisten", "tcp", "-noreset", "+extension", "GLX", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(tubo[1]);
+    std::string numero;
+    char c;
+    ssize_t n;
+    while ((n = read(tubo[0], &c, 1)) == 1 || (n < 0 && errno == EINTR)) {
+        if (n == 1 && c == '\n') break;
+        if (n == 1) numero += c;
+    }
+    close(tubo[0]);
+    if (numero.empty()) throw std::runtime_error("Xvfb no arrancó (¿está instalado?)");
+    display = ":" + numero;
+    setenv("DISPLAY", display.c_str(), 1);
+}
+
+ServidorX::~ServidorX() {
+    if (pid > 0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+}

@@ -1,0 +1,23 @@
+#ifndef VQ_SERVIDOR_X_H
+#define VQ_SERVIDOR_X_H
+
+#include <string>
+#include <sys/types.h>
+
+// Un Xvfb propio para cada proceso de prueba: las pruebas no dependen de
+// la pantalla de quien las corre y funcionan en máquinas sin pantalla.
+class ServidorX {
+public:
+    ServidorX(int ancho, int alto);
+    ~ServidorX();
+    ServidorX(const ServidorX&) = delete;
+    ServidorX& operator=(const ServidorX&) = delete;
+
+    const std::string& getDisplay() const { return display; }
+
+private:
+    pid_t pid = -1;
+    std::string display;
+};
+
+#endif

@@ -1,0 +1,28 @@
+#include "SistemaPrueba.h"
+
+#include <SDL.h>
+
+namespace {
+
+// Con 29 millones de pulsos por segundo, 1/29 s es un número entero de pulsos.
+const int64_t FRECUENCIA = 29000000;
+int64_t contador = 0;
+Sistema::Respuesta respuesta = Sistema::Respuesta::No;
+int preguntas = 0;
+
+}  // namespace
+
+int64_t Sistema::leerContador() { return contador; }
+int64_t Sistema::frecuenciaContador() { return FRECUENCIA; }
+uint32_t Sistema::milisegundos() { return 12345; }
+void* Sistema::funcionGL(const char* nombre) { return SDL_GL_GetProcAddress(nombre); }
+
+Sistema::Respuesta Sistema::preguntarSiNo(const char*, const char*) {
+    preguntas++;
+    return respuesta;
+}
+
+void SistemaPrueba::setContador(int64_t valor) { contador = valor; }
+void SistemaPrueba::avanzarSegundos(double s) { contador += static_cast<int64_t>(s * FRECUENCIA); }
+void SistemaPrueba::setRespuesta(Sistema::Respuesta r) { respuesta = r; }
+int SistemaPrueba::preguntasHechas() { return preguntas; }

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "Ayudas.h"
+#include "core/Juego.h"
+#include "screens/CargadorNivel.h"
+#include "screens/Imagen2D.h"
+#include "screens/Interfaz.h"
+
+// Estos operadores reservan con malloc, así que liberar con free es lo correcto.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
+// Cuenta las reservas de memoria de C++ de todo el proceso mientras se mide.
+namespace {
+std::atomic<bool> midiendo{false};
+std::atomic<long> reservas{0};
+}  // namespace
+
+void* operator new(std::size_t n) {
+    if (midiendo) reservas++;
+    if (void* p = std::malloc(n == 0 ? 1 : n)) return p;
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t n) { return operator new(n); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+long cuadros(Juego& juego, int n) {
+    reservas = 0;
+    midiendo = true;
+    for (int i = 0; i < n; i++) {
+        juego.actualizar(0.25f / 29);
+        juego.dibujar();
+    }
+    midiendo = false;
+    return reservas;
+}
+
+SDL_Event tecla(SDLKey simbolo) {
+    SDL_Event e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = simbolo;
+    return e;
+}
+
+}  // namespace
+
+TEST(Asignaciones, NingunaReservaPorCuadro) {
+    // llvmpipe compila sus sombreadores con LLVM, que reserva con new; softpipe
+    // es C puro, así que lo que se cuenta es sólo lo del juego.
+    setenv("GALLIUM_DRIVER", "softpipe", 1);
+    Juego& juego = Ayudas::juego();
+    CargadorNivel cargador;
+    cargador.cargarNivel(juego, "resources/pantalla1.txt");
+    ASSERT_GT(juego.getPiezas().size(), 10u);
+    cuadros(juego, 3);
+    EXPECT_EQ(cuadros(juego, 60), 0);
+
+    // En cada modo de dibujo y con la página de ajustes abierta, lo mismo.
+    for (SDLKey t : {SDLK_h, SDLK_j, SDLK_k}) {
+        SDL_Event abajo = tecla(t), arriba = abajo;
+        arriba.type = SDL_KEYUP;
+        juego.manejarEvento(&abajo);
+        juego.manejarEvento(&arriba);
+        EXPECT_EQ(cuadros(juego, 10), 0) << t;
+    }
+    Interfaz::getInstance()->click(700, 600 - 255);
+    ASSERT_TRUE(Interfaz::getInstance()->getPaginaAjustes().isVisible());
+    EXPECT_EQ(cuadros(juego, 10), 0);
+}

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "Comparacion.h"
+#include "EscritorioX.h"
+#include "MapaBits.h"
+#include "ProcesoJuego.h"
+#include "Sesion.h"
+
+namespace {
+
+const char* const COMPATIBILIDAD = "/usr/lib/x86_64-linux-gnu/sdl12-compat/libSDL-1.2.so.0";
+
+void jugarYSalir(const std::vector<std::string>& entorno) {
+    Sesion s(entorno);
+    ASSERT_NE(s.dialogo, 0u) << s.juego.error();
+    ASSERT_NE(s.ventana, 0u) << s.juego.error();
+    EscritorioX& x = s.x;
+    ProcesoJuego& juego = s.juego;
+    const Window ventana = s.ventana;
+    EXPECT_TRUE(juego.esperarSalida("Frecuencia de proceso: ", 10)) << juego.salida();
+
+    EscritorioX::Captura captura = s.mirar();
+    ASSERT_EQ(captura.ancho, 800);
+    ASSERT_EQ(captura.alto, 600);
+    captura.guardarPpm("/tmp/vq-arranque.ppm");
+    const MapaBits imagen(std::string(RAIZ_REPOSITORIO) + "/resources/pantalla1.bmp");
+    const double coincide = coincidenciaTablero(captura, imagen);
+    EXPECT_GT(coincide, 0.85);
+    EXPECT_LT(coincidenciaTablero(captura, imagen, true), coincide - 0.3);
+
+    x.tocarTecla(ventana, "h");
+    EXPECT_TRUE(juego.esperarSalida("Wireframe\n", 5)) << juego.salida();
+    x.tocarTecla(ventana, "KP_Add");
+    EXPECT_TRUE(juego.esperarSalida("Velocidad actual: 1.250000x\n", 5)) << juego.salida();
+    // En alambre ya no se ve la imagen del tablero.
+    EXPECT_LT(coincidenciaTablero(x.capturar(ventana), imagen), 0.5);
+
+    // Pulsar "q" no hace nada; soltarla termina con estado 0.
+    x.pulsarTecla(ventana, "q");
+    EXPECT_EQ(juego.esperarFin(0.5), -1);
+    x.soltarTecla(ventana, "q");
+    EXPECT_EQ(juego.esperarFin(10), 0);
+    EXPECT_EQ(juego.error(), "");
+}
+
+}  // namespace
+
+TEST(Arranque, SeJuegaEnVentanaYSeSaleConQ) {
+    jugarYSalir({});
+}
+
+TEST(Arranque, ConLaBibliotecaDeCompatibilidadDeSdl) {
+    if (access(COMPATIBILIDAD, R_OK) != 0) GTEST_SKIP() << "falta " << COMPATIBILIDAD;
+    jugarYSalir({"LD_LIBRARY_PATH=/usr/lib/x86_64-linux-gnu/sdl12-compat"});
+}
+
+TEST(Arranque, SinLaImagenDelTableroTerminaConEstadoCero) {
+    char plantilla[] = "/tmp/vq-vacioXXXXXX";
+    ASSERT_NE(mkdtemp(plantilla), nullptr);
+    EscritorioX x;
+    ProcesoJuego juego(plantilla);
+    Window dialogo = x.esperarVentana("Pantalla Completa", 15);
+    ASSERT_NE(dialogo, 0u);
+    x.tocarTecla(dialogo, "n");
+    EXPECT_EQ(juego.esperarFin(15), 0);
+    EXPECT_EQ(juego.error(), "No se puede cargar el bitmap: resources/pantalla1.bmp\n");
+    rmdir(plantilla);
+}

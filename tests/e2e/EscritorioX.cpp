@@ -1,0 +1,181 @@
+#include "EscritorioX.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+void pausa(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// Las ventanas del juego desaparecen cuando termina: un pedido sobre una
+// ventana que ya no existe no debe tumbar la prueba.
+int ignorarError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+}  // namespace
+
+EscritorioX::EscritorioX() : pantalla(XOpenDisplay(nullptr)) {
+    if (pantalla == nullptr) throw std::runtime_error("no se puede abrir la pantalla X");
+    XSetErrorHandler(ignorarError);
+}
+
+EscritorioX::~EscritorioX() {
+    XCloseDisplay(pantalla);
+}
+
+std::string EscritorioX::titulo(Window w) {
+    std::string nombre;
+    Atom utf8 = XInternAtom(pantalla, "UTF8_STRING", False);
+    Atom netNombre = XInternAtom(pantalla, "_NET_WM_NAME", False);
+    Atom tipo;
+    int formato;
+    unsigned long cantidad, resto;
+    unsigned char* datos = nullptr;
+    if (XGetWindowProperty(pantalla, w, netNombre, 0, 1024, False, utf8, &tipo, &formato,
+                           &cantidad, &resto, &datos) == Success && datos != nullptr) {
+        nombre.assign(reinterpret_cast<char*>(datos), cantidad);
+        XFree(datos);
+    }
+    if (nombre.empty()) {
+        char* viejo = nullptr;
+        if (XFetchName(pantalla, w, &viejo) && viejo != nullptr) {
+            nombre = viejo;
+            XFree(viejo);
+        }
+    }
+    return nombre;
+}
+
+Window EscritorioX::buscar(Window raiz, const std::string& buscado) {
+    Window r, padre, *hijos = nullptr;
+    unsigned int n = 0;
+    if (!XQueryTree(pantalla, raiz, &r, &padre, &hijos, &n)) return 0;
+    Window hallada = 0;
+    for (unsigned int i = 0; i < n && hallada == 0; i++) {
+        XWindowAttributes a;
+        if (XGetWindowAttributes(pantalla, hijos[i], &a) && a.map_state == IsViewable &&
+            titulo(hijos[i]) == buscado) {
+            hallada = hijos[i];
+        } else {
+            hallada = buscar(hijos[i], buscado);
+        }
+    }
+    if (hijos) XFree(hijos);
+    return hallada;
+}
+
+bool EscritorioX::existeVentana(const std::string& t) {
+    return buscar(DefaultRootWindow(pantalla), t) != 0;
+}
+
+Window EscritorioX::esperarVentana(const std::string& t, double segundos) {
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
+    while (std::chrono::steady_clock::now() < limite) {
+        Window w = buscar(DefaultRootWindow(pantalla), t);
+        if (w != 0) return w;
+        pausa(50);
+    }
+    return 0;
+}
+
+void EscritorioX::moverA(Window ventana, int x, int y) {
+    int rx = 0, ry = 0;
+    Window hijo;
+    XTranslateCoordinates(pantalla, ventana, DefaultRootWindow(pantalla), x, y, &rx, &ry, &hijo);
+    XTestFakeMotionEvent(pantalla, DefaultScreen(pantalla), rx, ry, CurrentTime);
+    XSync(pantalla, False);
+    pausa(60);
+}
+
+void EscritorioX::tecla(Window ventana, const char* nombre, bool abajo) {
+    XWindowAttributes a;
+    XGetWindowAttributes(pantalla, ventana, &a);
+    moverA(ventana, a.width / 2, a.height / 2);
+    KeyCode codigo = XKeysymToKeycode(pantalla, XStringToKeysym(nombre));
+    XTestFakeKeyEvent(pantalla, codigo, abajo, CurrentTime);
+    XSync(pantalla, False);
+    pausa(120);
+}
+
+void EscritorioX::pulsarTecla(Window ventana, const char* nombre) {
+    tecla(ventana, nombre, true);
+}
+
+void EscritorioX::soltarTecla(Window ventana, const char* nombre) {
+    tecla(ventana, nombre, false);
+}
+
+void EscritorioX::tocarTecla(Window ventana, const char* nombre) {
+    tecla(ventana, nombre, true);
+    tecla(ventana, nombre, false);
+}
+
+void EscritorioX::clic(Window ventana, int x, int y) {
+    moverA(ventana, x, y);
+    XTestFakeButtonEvent(pantalla, 1, True, CurrentTime);
+    XSync(pantalla, False);
+    pausa(80);
+    XTestFakeButtonEvent(pantalla, 1, False, CurrentTime);
+    XSync(pantalla, False);
+    pausa(250);
+}
+
+EscritorioX::Captura EscritorioX::capturar(Window ventana) {
+    XWindowAttributes a;
+    XGetWindowAttributes(pantalla, ventana, &a);
+    Captura c;
+    XImage* imagen = XGetImage(pantalla, ventana, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    if (imagen == nullptr) return c;
+    c.ancho = a.width;
+    c.alto = a.height;
+    c.pixeles.resize(static_cast<size_t>(a.width) * a.height);
+    for (int y = 0; y < a.height; y++) {
+        for (int x = 0; x < a.width; x++) {
+            unsigned long p = XGetPixel(imagen, x, y);
+            c.pixeles[static_cast<size_t>(y) * a.width + x] = {
+                static_cast<int>((p & imagen->red_mask) >> 16),
+                static_cast<int>((p & imagen->green_mask) >> 8),
+                static_cast<int>(p & imagen->blue_mask)};
+        }
+    }
+    XDestroyImage(imagen);
+    return c;
+}
+
+EscritorioX::Captura EscritorioX::capturarCuandoDibuje(Window ventana, double segundos) {
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
+    Captura c;
+    while (std::chrono::steady_clock::now() < limite) {
+        c = capturar(ventana);
+        for (const Color& p : c.pixeles) {
+            if (p.r + p.g + p.b > 100) {
+                pausa(300);
+                return capturar(ventana);
+            }
+        }
+        pausa(100);
+    }
+    return c;
+}
+
+void EscritorioX::Captura::guardarPpm(const std::string& ruta) const {
+    FILE* f = std::fopen(ruta.c_str(), "wb");
+    if (f == nullptr) return;
+    std::fprintf(f, "P6 %d %d 255\n", ancho, alto);
+    for (const Color& p : pixeles) {
+        const unsigned char b[3] = {static_cast<unsigned char>(p.r),
+                                    static_cast<unsigned char>(p.g),
+                                    static_cast<unsigned char>(p.b)};
+        std::fwrite(b, 1, 3, f);
+    }
+    std::fclose(f);
+}

@@ -1,0 +1,39 @@
+#ifndef VQ_PROCESO_JUEGO_H
+#define VQ_PROCESO_JUEGO_H
+
+#include <mutex>
+#include <string>
+#include <sys/types.h>
+#include <thread>
+#include <vector>
+
+// El ejecutable real del juego, con su salida estándar y de error a mano.
+class ProcesoJuego {
+public:
+    // Arranca el juego en la carpeta dada, con variables de entorno extra
+    // ("NOMBRE=valor"). La entrada estándar no es una terminal.
+    explicit ProcesoJuego(const std::string& carpeta, const std::vector<std::string>& entorno = {});
+    ~ProcesoJuego();
+    ProcesoJuego(const ProcesoJuego&) = delete;
+    ProcesoJuego& operator=(const ProcesoJuego&) = delete;
+
+    // Espera hasta que la salida contenga el texto; devuelve si apareció.
+    bool esperarSalida(const std::string& texto, double segundos);
+    bool esperarError(const std::string& texto, double segundos);
+    std::string salida();
+    std::string error();
+    // Espera el fin del proceso; devuelve su estado de salida o -1.
+    int esperarFin(double segundos);
+
+private:
+    bool esperar(const std::string& cual, const std::string& texto, double segundos);
+    void leer(int fd, std::string& destino);
+
+    pid_t pid = -1;
+    int estado = -1;
+    std::mutex candado;
+    std::string textoSalida, textoError;
+    std::thread lectorSalida, lectorError;
+};
+
+#endif

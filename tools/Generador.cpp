@@ -1,0 +1,101 @@
+#include "tools/Generador.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+
+#include "tools/DisenadorNiveles.h"
+#include "tools/PintorAjustes.h"
+#include "tools/PintorAyuda.h"
+#include "tools/PintorCarteles.h"
+#include "tools/PintorFondos.h"
+#include "tools/PintorPanel.h"
+#include "tools/Tipografia.h"
+
+namespace {
+
+const char* const FUENTE_NORMAL = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const char* const FUENTE_NEGRITA = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
+// Más de un tercio de piezas en el mismo lugar haría dos niveles casi iguales.
+constexpr double PARECIDO_MAXIMO = 1.0 / 3.0;
+
+}  // namespace
+
+bool Generador::guardar(const Lienzo& lienzo, const char* nombre) {
+    const std::string ruta = directorio + "/" + nombre;
+    if (lienzo.guardarBmp(ruta)) return true;
+    std::cerr << "No se puede escribir " << ruta << "\n";
+    return false;
+}
+
+bool Generador::escribir(const std::string& contenido, const char* nombre) {
+    const std::string ruta = directorio + "/" + nombre;
+    FILE* archivo = std::fopen(ruta.c_str(), "wb");
+    bool bien =
+        archivo && std::fwrite(contenido.data(), 1, contenido.size(), archivo) == contenido.size();
+    if (archivo) bien = std::fclose(archivo) == 0 && bien;
+    if (!bien) std::cerr << "No se puede escribir " << ruta << "\n";
+    return bien;
+}
+
+bool Generador::niveles() {
+    const Nivel niveles[3] = {DisenadorNiveles::ondas(), DisenadorNiveles::anillos(),
+                              DisenadorNiveles::espiral()};
+    bool validos = true;
+    for (int i = 0; i < 3; ++i) {
+        for (const std::string& falla : niveles[i].verificar()) {
+            std::cerr << "pantalla" << i + 1 << ".txt: " << falla << "\n";
+            validos = false;
+        }
+        for (int j = i + 1; j < 3; ++j) {
+            const size_t menor =
+                std::min(niveles[i].getPiezas().size(), niveles[j].getPiezas().size());
+            if (niveles[i].coincidencias(niveles[j]) > PARECIDO_MAXIMO * menor) {
+                std::cerr << "pantalla" << i + 1 << ".txt y pantalla" << j + 1
+                          << ".txt: demasiadas piezas en los mismos lugares\n";
+                validos = false;
+            }
+        }
+    }
+    if (!validos) {
+        std::cerr << "No se escribió ningún nivel.\n";
+        return false;
+    }
+    static const char* const NOMBRES[3] = {"pantalla1.txt", "pantalla2.txt", "pantalla3.txt"};
+    for (int i = 0; i < 3; ++i) {
+        if (!escribir(niveles[i].aTexto(), NOMBRES[i])) return false;
+        std::cout << NOMBRES[i] << ": " << niveles[i].getPiezas().size() << " piezas, por tipo "
+                  << niveles[i].contar(0) << " " << niveles[i].contar(1) << " "
+                  << niveles[i].contar(2) << " " << niveles[i].contar(3) << "\n";
+    }
+    return true;
+}
+
+bool Generador::generarTodo() {
+    Tipografia normal(FUENTE_NORMAL), negrita(FUENTE_NEGRITA);
+    if (!normal.isCargada() || !negrita.isCargada()) {
+        std::cerr << "No se pueden abrir las fuentes DejaVu (paquete fonts-dejavu-core)\n";
+        return false;
+    }
+    if (!niveles()) return false;
+    PintorPanel panel(normal, negrita);
+    PintorAjustes ajustes(normal, negrita);
+    PintorAyuda ayuda(normal, negrita);
+    PintorCarteles carteles(normal, negrita);
+    std::string error;
+    const Lienzo paginaAyuda = ayuda.pagina(error);
+    if (!error.empty()) {
+        std::cerr << error << "\n";
+        return false;
+    }
+    return guardar(PintorFondos::atardecerMarino(), "pantalla1.bmp") &&
+           guardar(PintorFondos::planetaAnillado(), "pantalla2.bmp") &&
+           guardar(PintorFondos::cordillera(), "pantalla3.bmp") &&
+           guardar(panel.menu(), "menu.bmp") && guardar(panel.boton("Ayuda"), "ayuda_button.bmp") &&
+           guardar(panel.boton("Ajustes"), "Ajustes.bmp") &&
+           guardar(panel.boton("Volver"), "salir_button.bmp") &&
+           guardar(paginaAyuda, "ayuda.bmp") && guardar(ajustes.pagina(), "configuracion.bmp") &&
+           guardar(PintorAjustes::tick(), "tick.bmp") && guardar(carteles.ganar(), "ganar.bmp") &&
+           guardar(carteles.perder(), "perder.bmp");
+}
