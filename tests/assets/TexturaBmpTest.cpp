@@ -15,27 +15,23 @@ GLint parametro(GLenum nombre, int nivel = 0) {
     return v;
 }
 
-void agregar(std::string& s, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; i++) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
 // BMP de 32 bits con campos de bits: rojo en el byte más bajo.
 std::string bmp32RojoPrimero(int ancho, int alto) {
     std::string s = "BM";
-    agregar(s, 66 + ancho * alto * 4, 4);
-    agregar(s, 0, 4);
-    agregar(s, 66, 4);
-    agregar(s, 40, 4);
-    agregar(s, ancho, 4);
-    agregar(s, alto, 4);
-    agregar(s, 1, 2);
-    agregar(s, 32, 2);
-    agregar(s, 3, 4);  // BI_BITFIELDS
-    for (int i = 0; i < 5; i++) agregar(s, 0, 4);
-    agregar(s, 0x000000FF, 4);
-    agregar(s, 0x0000FF00, 4);
-    agregar(s, 0x00FF0000, 4);
-    for (int i = 0; i < ancho * alto; i++) agregar(s, 0xFF102030u, 4);
+    Ayudas::agregarEntero(s, 66 + ancho * alto * 4, 4);
+    Ayudas::agregarEntero(s, 0, 4);
+    Ayudas::agregarEntero(s, 66, 4);
+    Ayudas::agregarEntero(s, 40, 4);
+    Ayudas::agregarEntero(s, ancho, 4);
+    Ayudas::agregarEntero(s, alto, 4);
+    Ayudas::agregarEntero(s, 1, 2);
+    Ayudas::agregarEntero(s, 32, 2);
+    Ayudas::agregarEntero(s, 3, 4);  // BI_BITFIELDS
+    for (int i = 0; i < 5; i++) Ayudas::agregarEntero(s, 0, 4);
+    Ayudas::agregarEntero(s, 0x000000FF, 4);
+    Ayudas::agregarEntero(s, 0x0000FF00, 4);
+    Ayudas::agregarEntero(s, 0x00FF0000, 4);
+    for (int i = 0; i < ancho * alto; i++) Ayudas::agregarEntero(s, 0xFF102030u, 4);
     return s;
 }
 
@@ -43,18 +39,18 @@ std::string bmp32RojoPrimero(int ancho, int alto) {
 std::string bmp8(int ancho, int alto) {
     const int fila = (ancho + 3) / 4 * 4;
     std::string s = "BM";
-    agregar(s, 54 + 256 * 4 + fila * alto, 4);
-    agregar(s, 0, 4);
-    agregar(s, 54 + 256 * 4, 4);
-    agregar(s, 40, 4);
-    agregar(s, ancho, 4);
-    agregar(s, alto, 4);
-    agregar(s, 1, 2);
-    agregar(s, 8, 2);
-    for (int i = 0; i < 4; i++) agregar(s, 0, 4);
-    agregar(s, 256, 4);
-    agregar(s, 0, 4);
-    for (int i = 0; i < 256; i++) agregar(s, i == 0 ? 0x00C08040u : 0u, 4);
+    Ayudas::agregarEntero(s, 54 + 256 * 4 + fila * alto, 4);
+    Ayudas::agregarEntero(s, 0, 4);
+    Ayudas::agregarEntero(s, 54 + 256 * 4, 4);
+    Ayudas::agregarEntero(s, 40, 4);
+    Ayudas::agregarEntero(s, ancho, 4);
+    Ayudas::agregarEntero(s, alto, 4);
+    Ayudas::agregarEntero(s, 1, 2);
+    Ayudas::agregarEntero(s, 8, 2);
+    for (int i = 0; i < 4; i++) Ayudas::agregarEntero(s, 0, 4);
+    Ayudas::agregarEntero(s, 256, 4);
+    Ayudas::agregarEntero(s, 0, 4);
+    for (int i = 0; i < 256; i++) Ayudas::agregarEntero(s, i == 0 ? 0x00C08040u : 0u, 4);
     s.append(static_cast<size_t>(fila * alto), '\0');
     return s;
 }

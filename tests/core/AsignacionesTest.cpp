@@ -43,13 +43,6 @@ long cuadros(Juego& juego, int n) {
     return reservas;
 }
 
-SDL_Event tecla(SDLKey simbolo) {
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = simbolo;
-    return e;
-}
-
 }  // namespace
 
 TEST(Asignaciones, NingunaReservaPorCuadro) {
@@ -65,10 +58,7 @@ TEST(Asignaciones, NingunaReservaPorCuadro) {
 
     // En cada modo de dibujo y con la página de ajustes abierta, lo mismo.
     for (SDLKey t : {SDLK_h, SDLK_j, SDLK_k}) {
-        SDL_Event abajo = tecla(t), arriba = abajo;
-        arriba.type = SDL_KEYUP;
-        juego.manejarEvento(&abajo);
-        juego.manejarEvento(&arriba);
+        Ayudas::pulsar(juego, t);
         EXPECT_EQ(cuadros(juego, 10), 0) << t;
     }
     Interfaz::getInstance()->click(700, 600 - 255);

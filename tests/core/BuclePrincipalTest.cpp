@@ -17,13 +17,6 @@ void vaciarCola(BuclePrincipal& bucle) {
     for (int i = 0; i < 5; i++) bucle.iterar();
 }
 
-SDL_Event tecla(SDLKey simbolo) {
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = simbolo;
-    return e;
-}
-
 }  // namespace
 
 TEST(BuclePrincipal, UnCuadroCadaVeintinueveAvosDeSegundo) {
@@ -75,7 +68,7 @@ TEST(BuclePrincipal, ElUltimoEventoSeDespachaEnCadaVuelta) {
     EXPECT_EQ(juego.getRotacionZ(), 12.0f);
 
     // Una tecla repetida no vuelve a actuar.
-    SDL_Event p = tecla(SDLK_p);
+    SDL_Event p = Ayudas::tecla(SDLK_p);
     SDL_PushEvent(&p);
     bucle.iterar();
     bucle.iterar();
@@ -88,7 +81,7 @@ TEST(BuclePrincipal, EscapeCortaLaColaYNoHayCuadro) {
     BuclePrincipal bucle;
     Juego& juego = Ayudas::juego();
     vaciarCola(bucle);
-    SDL_Event esc = tecla(SDLK_ESCAPE), p = tecla(SDLK_p);
+    SDL_Event esc = Ayudas::tecla(SDLK_ESCAPE), p = Ayudas::tecla(SDLK_p);
     SDL_PushEvent(&esc);
     SDL_PushEvent(&p);
     SistemaPrueba::setContador(5 * PULSOS_POR_CUADRO);

@@ -107,10 +107,7 @@ TEST(Camara, LasNuevePosicionesYLaMatrizDeModelo) {
 
 TEST(Camara, LaCamaraQueSigueALaBola) {
     Juego& juego = Ayudas::juego();
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = SDLK_y;
-    juego.manejarEvento(&e);
+    Ayudas::pulsar(juego, SDLK_y);
     EXPECT_FALSE(juego.isCamaraFija());
     juego.actualizar(0.01f);
     const Camara& camara = juego.getCamara();

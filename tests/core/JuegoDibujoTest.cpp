@@ -48,10 +48,7 @@ TEST(JuegoDibujo, ElTableroCaeDondeLoPoneLaCamaraConSuEscala) {
     EXPECT_GT(azules, 3);
 
     // Con la cámara que sigue a la bola ya no hay escala: el borde se mueve.
-    SDL_Event y1 = {};
-    y1.type = SDL_KEYDOWN;
-    y1.key.keysym.sym = SDLK_y;
-    juego.manejarEvento(&y1);
+    Ayudas::pulsar(juego, SDLK_y);
     juego.actualizar(0.01f);
     juego.dibujar();
     proyectarCamaraInicial(4, 0, 0, x, y);

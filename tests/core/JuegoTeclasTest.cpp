@@ -16,21 +16,7 @@
 
 namespace {
 
-SDL_Event tecla(Uint8 tipo, SDLKey simbolo) {
-    SDL_Event e = {};
-    e.type = tipo;
-    e.key.keysym.sym = simbolo;
-    return e;
-}
-
-// Pulsa y suelta, y devuelve lo que el juego escribió.
-std::string pulsar(Juego& juego, SDLKey simbolo) {
-    SDL_Event abajo = tecla(SDL_KEYDOWN, simbolo), arriba = tecla(SDL_KEYUP, simbolo);
-    testing::internal::CaptureStdout();
-    juego.manejarEvento(&abajo);
-    juego.manejarEvento(&arriba);
-    return testing::internal::GetCapturedStdout();
-}
+using Ayudas::pulsar;
 
 // Contesta las preguntas de la consola con el texto dado.
 class EntradaFalsa {
@@ -112,7 +98,7 @@ TEST(JuegoTeclas, ModosDeDibujoUnoSoloEncendido) {
 
 TEST(JuegoTeclas, LaRetencionHaceQueCadaPulsacionActueUnaVez) {
     Juego& juego = Ayudas::juego();
-    SDL_Event p = tecla(SDL_KEYDOWN, SDLK_p), suelta = tecla(SDL_KEYUP, SDLK_p);
+    SDL_Event p = Ayudas::tecla(SDLK_p), suelta = Ayudas::tecla(SDLK_p, false);
     juego.manejarEvento(&p);
     EXPECT_EQ(juego.getEstado(), Juego::PAUSA);
     EXPECT_TRUE(juego.isTeclaRetenida());
@@ -126,17 +112,17 @@ TEST(JuegoTeclas, LaRetencionHaceQueCadaPulsacionActueUnaVez) {
     EXPECT_EQ(juego.getEstado(), Juego::LISTO);
 
     // Otra tecla mientras "p" sigue retenida tampoco actúa.
-    SDL_Event h = tecla(SDL_KEYDOWN, SDLK_h);
+    SDL_Event h = Ayudas::tecla(SDLK_h);
     juego.manejarEvento(&h);
     EXPECT_TRUE(ModoRender::getInstance()->isTexturado());
 
     // Una tecla sin acción no retiene; Escape no mira ni toca la retención.
     juego.manejarEvento(&suelta);
-    SDL_Event x = tecla(SDL_KEYDOWN, SDLK_x);
+    SDL_Event x = Ayudas::tecla(SDLK_x);
     juego.manejarEvento(&x);
     EXPECT_FALSE(juego.isTeclaRetenida());
     juego.manejarEvento(&p);
-    SDL_Event esc = tecla(SDL_KEYDOWN, SDLK_ESCAPE);
+    SDL_Event esc = Ayudas::tecla(SDLK_ESCAPE);
     juego.manejarEvento(&esc);
     EXPECT_FALSE(juego.isCorriendo());
     EXPECT_TRUE(juego.isTeclaRetenida());
@@ -179,11 +165,11 @@ TEST(JuegoTeclas, CamarasConVYConY) {
     // Con la cámara que sigue a la bola, "v" no hace nada ni retiene la tecla.
     pulsar(juego, SDLK_y);
     EXPECT_FALSE(juego.isCamaraFija());
-    SDL_Event v = tecla(SDL_KEYDOWN, SDLK_v);
+    SDL_Event v = Ayudas::tecla(SDLK_v);
     juego.manejarEvento(&v);
     EXPECT_FALSE(juego.isTeclaRetenida());
     EXPECT_EQ(juego.getCamaraActual(), 2);
-    SDL_Event suelta = tecla(SDL_KEYUP, SDLK_v);
+    SDL_Event suelta = Ayudas::tecla(SDLK_v, false);
     juego.manejarEvento(&suelta);
 
     // Volver a las fijas elige la 0; "v" anda enseguida.

@@ -18,14 +18,9 @@ bool soloMenu(const Interfaz& i) {
            !i.getSalirAjustes().isActiva();
 }
 
+// La capa se apila por profundidad, como en el juego.
 void dibujarCapa(Interfaz& interfaz) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 800, 0, 600, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Ayudas::proyeccionVentana(true);
     interfaz.dibujar();
 }
 

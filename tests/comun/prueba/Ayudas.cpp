@@ -1,6 +1,7 @@
 #include "Ayudas.h"
 
 #include <GL/gl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,37 +29,52 @@ Color pixel(int x, int y, bool delantero) {
     return {p[0], p[1], p[2]};
 }
 
-void proyeccionVentana() {
+SDL_Event tecla(SDLKey simbolo, bool abajo) {
+    SDL_Event e = {};
+    e.type = abajo ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.keysym.sym = simbolo;
+    return e;
+}
+
+std::string pulsar(Juego& juego, SDLKey simbolo) {
+    SDL_Event abajo = tecla(simbolo), arriba = tecla(simbolo, false);
+    testing::internal::CaptureStdout();
+    juego.manejarEvento(&abajo);
+    juego.manejarEvento(&arriba);
+    return testing::internal::GetCapturedStdout();
+}
+
+void proyeccionVentana(bool profundidad) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glOrtho(0, 800, 0, 600, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
+    if (profundidad) {
+        glEnable(GL_DEPTH_TEST);
+    } else {
+        glDisable(GL_DEPTH_TEST);
+    }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-namespace {
-
-void agregar(std::string& s, uint32_t v, int bytes) {
+void agregarEntero(std::string& s, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; i++) s += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
-
-}  // namespace
 
 std::string bmp24(int ancho, int alto, const std::function<Color(int, int)>& color) {
     const int fila = (ancho * 3 + 3) / 4 * 4;
     std::string s = "BM";
-    agregar(s, 54 + fila * alto, 4);
-    agregar(s, 0, 4);
-    agregar(s, 54, 4);
-    agregar(s, 40, 4);
-    agregar(s, ancho, 4);
-    agregar(s, alto, 4);
-    agregar(s, 1, 2);
-    agregar(s, 24, 2);
-    for (int i = 0; i < 6; i++) agregar(s, 0, 4);
+    agregarEntero(s, 54 + fila * alto, 4);
+    agregarEntero(s, 0, 4);
+    agregarEntero(s, 54, 4);
+    agregarEntero(s, 40, 4);
+    agregarEntero(s, ancho, 4);
+    agregarEntero(s, alto, 4);
+    agregarEntero(s, 1, 2);
+    agregarEntero(s, 24, 2);
+    for (int i = 0; i < 6; i++) agregarEntero(s, 0, 4);
     // Las filas del archivo van de abajo arriba, cada píxel en azul, verde, rojo.
     for (int y = alto - 1; y >= 0; y--) {
         for (int x = 0; x < ancho; x++) {
