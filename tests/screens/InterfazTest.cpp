@@ -131,3 +131,14 @@ TEST(Interfaz, LosContadoresSoloSeDibujanEnElMenu) {
     Ayudas::Color sinMenu = Ayudas::pixel(753, 32);
     EXPECT_FALSE(std::abs(sinMenu.r - 77) < 3 && std::abs(sinMenu.b - 118) < 3);
 }
+
+TEST(InterfazMuerte, UnBitmapQueFaltaTerminaNombrandolo) {
+    Ayudas::Carpeta carpeta(true);
+    for (const char* r : {"pantalla1.bmp", "ganar.bmp", "perder.bmp", "ayuda_button.bmp",
+                          "configuracion.bmp", "ayuda.bmp", "salir_button.bmp", "menu.bmp",
+                          "tick.bmp"}) {
+        carpeta.enlazarRecurso(r);
+    }
+    EXPECT_EXIT(Ayudas::juego(), testing::ExitedWithCode(0),
+                "^No se puede cargar el bitmap: resources/Ajustes\\.bmp\n$");
+}
