@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include "core/BuclePrincipal.h"
 #include "core/Juego.h"
@@ -65,12 +66,14 @@ static void BM_Cuadro(benchmark::State& estado) {
 }
 BENCHMARK(BM_Cuadro)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
 
-// Una actualización de la bola en vuelo contra un nivel de 100 piezas: las
-// puntas del atrapador, las paredes, las piezas y el movimiento.
-static void BM_ActualizarBolaCienPiezas(benchmark::State& estado) {
+// Una actualización de la bola en vuelo contra un nivel de n piezas (100 es
+// el máximo de un nivel): las puntas del atrapador, las paredes, las piezas y
+// el movimiento. Con 25 y 50 se ve que el costo crece en línea con n.
+static void BM_ActualizarBola(benchmark::State& estado) {
     Juego& juego = juegoConNivel();
-    Pieza* piezas[100];
-    for (int i = 0; i < 100; i++) {
+    const int n = static_cast<int>(estado.range(0));
+    std::vector<Pieza*> piezas(static_cast<size_t>(n));
+    for (int i = 0; i < n; i++) {
         piezas[i] = new Pieza(1 + (i % 10) * 1.75f, 3 + (i / 10) * 1.2f, 0.2f, 0, 0, 0);
         piezas[i]->setTipo(static_cast<unsigned int>(i % 4));
         piezas[i]->crearLista(0.3f);
@@ -88,7 +91,10 @@ static void BM_ActualizarBolaCienPiezas(benchmark::State& estado) {
     }
     for (Pieza* p : piezas) delete p;
 }
-BENCHMARK(BM_ActualizarBolaCienPiezas)
+BENCHMARK(BM_ActualizarBola)
+    ->Arg(25)
+    ->Arg(50)
+    ->Arg(100)
     ->Unit(benchmark::kNanosecond)
     ->Repetitions(15)
     ->ReportAggregatesOnly();
