@@ -3,7 +3,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-unsigned int Esfera::compilar(float radio) {
+#include <utility>
+#include <vector>
+
+namespace {
+
+unsigned int compilar(float radio) {
     GLUquadric* cuadrica = gluNewQuadric();
     gluQuadricDrawStyle(cuadrica, GLU_FILL);
     GLuint lista = glGenLists(1);
@@ -14,6 +19,13 @@ unsigned int Esfera::compilar(float radio) {
     return lista;
 }
 
-void Esfera::liberar(unsigned int lista) {
-    if (lista != 0) glDeleteLists(lista, 1);
+}  // namespace
+
+unsigned int Esfera::lista(float radio) {
+    static std::vector<std::pair<float, unsigned int>> hechas;
+    for (const auto& h : hechas) {
+        if (h.first == radio) return h.second;
+    }
+    hechas.emplace_back(radio, compilar(radio));
+    return hechas.back().second;
 }

@@ -1,12 +1,12 @@
 #ifndef VQ_ESFERA_H
 #define VQ_ESFERA_H
 
-// Lista de visualización con una esfera rellena de GLU de 15 por 15.
-// La compila una vez quien la crea; la bola y las piezas la comparten así.
+// Listas de visualización con una esfera rellena de GLU de 15 por 15. Cada
+// radio se compila una sola vez y la comparten todas las piezas y bolas que
+// lo usan, también las de los niveles siguientes.
 class Esfera {
 public:
-    static unsigned int compilar(float radio);
-    static void liberar(unsigned int lista);
+    static unsigned int lista(float radio);
 };
 
 #endif

@@ -12,13 +12,11 @@ Pelotita::Pelotita(float x, float y, float z, float a, float b, float c)
 
 Pelotita::~Pelotita() {
     delete velocidad;
-    Esfera::liberar(lista);
 }
 
 void Pelotita::crearLista(float r) {
     radio = r;
-    Esfera::liberar(lista);
-    lista = Esfera::compilar(r);
+    lista = Esfera::lista(r);
 }
 
 void Pelotita::setVelocidad(float vx, float vy, float vz) {

@@ -32,13 +32,11 @@ Pieza::Pieza(float x, float y, float z, float a, float b, float c)
 Pieza::~Pieza() {
     delete normal;
     delete direccion;
-    Esfera::liberar(lista);
 }
 
 void Pieza::crearLista(float r) {
     radio = r;
-    Esfera::liberar(lista);
-    lista = Esfera::compilar(r);
+    lista = Esfera::lista(r);
 }
 
 int Pieza::getPuntos() const {
