@@ -108,7 +108,7 @@ TEST(TexturaBmp, TreintaYDosBitsConRojoPrimeroYPaletaConAviso) {
     TexturaBmp::cargar(carpeta.escribir("rgba.bmp", bmp32RojoPrimero(4, 2)).c_str(), textura);
     EXPECT_EQ(parametro(GL_TEXTURE_WIDTH), 4);
     EXPECT_EQ(parametro(GL_TEXTURE_ALPHA_SIZE), 8);
-    unsigned char texel[4];
+    unsigned char texel[4 * 2 * 4];
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
     EXPECT_EQ(texel[0], 0x30);
     EXPECT_EQ(texel[1], 0x20);
