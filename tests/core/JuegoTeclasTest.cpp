@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Ayudas.h"
+#include "SistemaPrueba.h"
 #include "core/Camara.h"
 #include "core/Iluminacion.h"
 #include "core/Juego.h"
@@ -269,4 +270,15 @@ TEST(JuegoTeclas, LucesYPreguntasDeLaConsola) {
         pulsar(juego, SDLK_7);
         EXPECT_EQ(juego.getPosicionLuz()[0], 0.0f);
     }
+}
+
+TEST(JuegoTeclas, SinUnNoExplicitoArrancaEnPantallaCompleta) {
+    // Una pregunta que falla cuenta como "Sí".
+    SistemaPrueba::setRespuesta(Sistema::Respuesta::Fallo);
+    Juego::getInstance();
+    EXPECT_EQ(SistemaPrueba::preguntasHechas(), 1);
+    EXPECT_TRUE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
+    EXPECT_TRUE(SDL_GetVideoSurface()->flags & SDL_OPENGL);
+    Juego::getInstance();
+    EXPECT_EQ(SistemaPrueba::preguntasHechas(), 1);
 }
