@@ -1,10 +1,7 @@
 #include "tools/Nivel.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <sstream>
 
 namespace {
 
@@ -17,31 +14,6 @@ std::string formatear(const char* plantilla, double a, double b) {
     char texto[160];
     std::snprintf(texto, sizeof texto, plantilla, a, b);
     return texto;
-}
-
-// Un número que ocupa la palabra entera; nada de restos como "3.5x".
-bool leerNumero(const std::string& palabra, double& valor) {
-    if (palabra.empty()) return false;
-    char* fin = nullptr;
-    errno = 0;
-    valor = std::strtod(palabra.c_str(), &fin);
-    return errno == 0 && *fin == '\0' && std::isfinite(valor);
-}
-
-bool leerEntero(const std::string& palabra, long& valor) {
-    if (palabra.empty()) return false;
-    char* fin = nullptr;
-    errno = 0;
-    valor = std::strtol(palabra.c_str(), &fin, 10);
-    return errno == 0 && *fin == '\0';
-}
-
-std::vector<std::string> palabras(const std::string& linea) {
-    std::istringstream flujo(linea);
-    std::vector<std::string> salida;
-    std::string p;
-    while (flujo >> p) salida.push_back(p);
-    return salida;
 }
 
 }  // namespace
@@ -65,48 +37,6 @@ std::string Nivel::aTexto() const {
         texto += linea;
     }
     return texto;
-}
-
-bool Nivel::desdeTexto(const std::string& texto, std::string& error) {
-    piezas.clear();
-    std::vector<std::string> lineas;
-    std::istringstream flujo(texto);
-    std::string linea;
-    while (std::getline(flujo, linea)) {
-        if (!linea.empty() && linea.back() == '\r') linea.pop_back();
-        lineas.push_back(linea);
-    }
-    const std::vector<std::string> cabecera =
-        lineas.empty() ? std::vector<std::string>{} : palabras(lineas[0]);
-    long cantidad = 0;
-    if (cabecera.size() != 1 || !leerEntero(cabecera[0], cantidad) || cantidad < 0) {
-        error = "línea 1: se esperaba la cantidad de piezas";
-        return false;
-    }
-    size_t usadas = 1;
-    for (long i = 0; i < cantidad; ++i, ++usadas) {
-        if (usadas >= lineas.size()) {
-            error = "faltan piezas: se anunciaron " + std::to_string(cantidad) + " y hay " +
-                    std::to_string(i);
-            return false;
-        }
-        const std::vector<std::string> campos = palabras(lineas[usadas]);
-        double x = 0, y = 0;
-        long tipo = 0;
-        if (campos.size() != 3 || !leerNumero(campos[0], x) || !leerNumero(campos[1], y) ||
-            !leerEntero(campos[2], tipo)) {
-            error = "línea " + std::to_string(usadas + 1) + ": se esperaba \"x y tipo\"";
-            return false;
-        }
-        piezas.push_back({static_cast<float>(x), static_cast<float>(y), static_cast<int>(tipo)});
-    }
-    for (; usadas < lineas.size(); ++usadas)
-        if (!palabras(lineas[usadas]).empty()) {
-            error = "línea " + std::to_string(usadas + 1) + ": sobra después de las " +
-                    std::to_string(cantidad) + " piezas";
-            return false;
-        }
-    return true;
 }
 
 std::vector<std::string> Nivel::verificar() const {

@@ -20,9 +20,6 @@ public:
     int contar(int tipo) const;
 
     std::string aTexto() const;
-    // Lee el formato que escribe aTexto, sin tolerar nada más; si falla
-    // deja el motivo en error y devuelve falso.
-    bool desdeTexto(const std::string& texto, std::string& error);
 
     // Reglas que todo nivel del juego cumple. Devuelve los incumplimientos,
     // vacío si no hay ninguno.
