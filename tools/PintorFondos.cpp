@@ -4,58 +4,17 @@
 #include <cmath>
 #include <cstdint>
 
+#include "tools/Ruido.h"
+
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
 
-double suave(double a, double b, double v) {
-    const double t = std::clamp((v - a) / (b - a), 0.0, 1.0);
-    return t * t * (3 - 2 * t);
-}
-
-// Azar reproducible: la misma salida en cada corrida.
-uint32_t mezclarBits(uint32_t v) {
-    v ^= v >> 16;
-    v *= 0x7feb352dU;
-    v ^= v >> 15;
-    v *= 0x846ca68bU;
-    v ^= v >> 16;
-    return v;
-}
-
-double azar(uint32_t semilla, uint32_t i) {
-    return mezclarBits(semilla * 0x9e3779b9U ^ mezclarBits(i)) / 4294967296.0;
-}
-
-double valorRejilla(int x, int y, uint32_t semilla) {
-    return azar(semilla,
-                static_cast<uint32_t>(x) * 73856093U ^ static_cast<uint32_t>(y) * 19349663U);
-}
-
-// Ruido de valor suavizado en varias octavas, de 0 a 1.
-double ruido(double x, double y, uint32_t semilla, int octavas) {
-    double suma = 0, peso = 0, amplitud = 1;
-    for (int o = 0; o < octavas; ++o) {
-        const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
-        const double fx = suave(0, 1, x - ix), fy = suave(0, 1, y - iy);
-        const double arriba = valorRejilla(ix, iy, semilla + o) * (1 - fx) +
-                              valorRejilla(ix + 1, iy, semilla + o) * fx;
-        const double abajo = valorRejilla(ix, iy + 1, semilla + o) * (1 - fx) +
-                             valorRejilla(ix + 1, iy + 1, semilla + o) * fx;
-        suma += amplitud * (arriba * (1 - fy) + abajo * fy);
-        peso += amplitud;
-        amplitud *= 0.5;
-        x *= 2.03;
-        y *= 2.03;
-    }
-    return suma / peso;
-}
-
 void estrellas(Lienzo& l, uint32_t semilla, int cuantas, double hastaY) {
     for (int i = 0; i < cuantas; ++i) {
-        const double x = azar(semilla, 3 * i) * l.getAncho();
-        const double y = azar(semilla, 3 * i + 1) * hastaY;
-        const double brillo = azar(semilla, 3 * i + 2);
+        const double x = Ruido::azar(semilla, 3 * i) * l.getAncho();
+        const double y = Ruido::azar(semilla, 3 * i + 1) * hastaY;
+        const double brillo = Ruido::azar(semilla, 3 * i + 2);
         const double radio = brillo > 0.93 ? 1.3 : 0.6 + 0.4 * brillo;
         if (brillo > 0.93) l.disco(x, y, 4.0, {0.75, 0.72, 0.6}, 0.12);
         l.disco(x, y, radio, {0.85, 0.83, 0.75}, 0.35 + 0.5 * brillo);
@@ -72,8 +31,9 @@ Lienzo PintorFondos::atardecerMarino() {
         if (y < horizonte) {
             Color cielo =
                 Color::mezcla({0.09, 0.13, 0.22}, {0.55, 0.30, 0.20}, std::pow(y / horizonte, 1.6));
-            const double nube = suave(0.55, 0.75, ruido(x / 140, y / 28, 11, 4));
-            cielo = Color::mezcla(cielo, {0.30, 0.17, 0.18}, 0.55 * nube * suave(20, 120, y));
+            const double nube = Ruido::suave(0.55, 0.75, Ruido::valor(x / 140, y / 28, 11, 4));
+            cielo =
+                Color::mezcla(cielo, {0.30, 0.17, 0.18}, 0.55 * nube * Ruido::suave(20, 120, y));
             const double d = std::hypot(x - solX, y - solY);
             cielo = Color::mezcla(cielo, {0.70, 0.45, 0.25},
                                   0.35 * std::exp(-std::pow((d - solR) / 60, 2)) * (d > solR));
@@ -81,8 +41,8 @@ Lienzo PintorFondos::atardecerMarino() {
             const double franja = y > solY - 30 ? std::fmod(y - (solY - 30), 18.0) : 0.0;
             const double dentro =
                 std::clamp(solR - d + 0.5, 0.0, 1.0) * (franja < 12.0 || y < solY - 30 ? 1.0 : 0.0);
-            const Color sol =
-                Color::mezcla({0.86, 0.66, 0.34}, {0.80, 0.40, 0.22}, suave(solY - solR, solY, y));
+            const Color sol = Color::mezcla({0.86, 0.66, 0.34}, {0.80, 0.40, 0.22},
+                                            Ruido::suave(solY - solR, solY, y));
             return Color::mezcla(cielo, sol, dentro);
         }
         // Mar: bandas de olas que se aclaran en la cresta y se oscurecen hacia abajo.
@@ -95,8 +55,9 @@ Lienzo PintorFondos::atardecerMarino() {
         mar = Color::mezcla(mar, {0.26, 0.40, 0.40}, 0.45 * std::pow(1 - banda, 6));
         // Reflejo del sol: trazos cálidos bajo el disco, más anchos hacia adelante.
         const double ancho = 40 + 110 * prof;
-        const double reflejo = (1 - suave(0.4, 1.0, std::fabs(x - solX) / ancho)) *
-                               suave(0.55, 0.8, ruido(x / 30, y / 4, 23, 2)) * (1 - 0.6 * prof);
+        const double reflejo = (1 - Ruido::suave(0.4, 1.0, std::fabs(x - solX) / ancho)) *
+                               Ruido::suave(0.55, 0.8, Ruido::valor(x / 30, y / 4, 23, 2)) *
+                               (1 - 0.6 * prof);
         return Color::mezcla(mar, {0.78, 0.52, 0.30}, 0.7 * reflejo);
     });
     l.rellenar(0, static_cast<int>(horizonte), ANCHO, static_cast<int>(horizonte) + 1,
@@ -117,16 +78,17 @@ Lienzo PintorFondos::planetaAnillado() {
         const double v = -(x - px) * si + (y - py) * ci;
         if ((v > 0) != delante) return 0.0;
         const double e = std::hypot(u / anilloA, v / anilloB);
-        const double banda = suave(0.62, 0.66, e) * (1 - suave(0.97, 1.0, e)) *
-                             (1 - 0.75 * (suave(0.78, 0.79, e) - suave(0.82, 0.83, e)));
+        const double banda =
+            Ruido::suave(0.62, 0.66, e) * (1 - Ruido::suave(0.97, 1.0, e)) *
+            (1 - 0.75 * (Ruido::suave(0.78, 0.79, e) - Ruido::suave(0.82, 0.83, e)));
         return banda * (0.75 + 0.25 * std::sin(e * 90));
     };
     l.sombrear([&](double x, double y) -> Color {
         Color c = Color::mezcla({0.03, 0.03, 0.07}, {0.07, 0.05, 0.09}, y / ALTO);
-        const double nebulosa = suave(0.45, 0.8, ruido(x / 170, y / 120, 5, 5));
+        const double nebulosa = Ruido::suave(0.45, 0.8, Ruido::valor(x / 170, y / 120, 5, 5));
         c = Color::mezcla(c, {0.26, 0.13, 0.08}, 0.55 * nebulosa);
         c = Color::mezcla(c, {0.08, 0.17, 0.18},
-                          0.45 * suave(0.5, 0.8, ruido(x / 90 + 7, y / 150, 9, 4)));
+                          0.45 * Ruido::suave(0.5, 0.8, Ruido::valor(x / 90 + 7, y / 150, 9, 4)));
         return c;
     });
     estrellas(l, 77, 260, ALTO);
@@ -138,7 +100,8 @@ Lienzo PintorFondos::planetaAnillado() {
         if (d < pr + 1) {
             // Bandas del planeta inclinadas como los anillos, con sombra a la derecha.
             const double v = -(x - px) * si + (y - py) * ci;
-            const double bandas = 0.5 + 0.5 * std::sin(v / 9 + 1.5 * ruido(x / 40, y / 12, 31, 3));
+            const double bandas =
+                0.5 + 0.5 * std::sin(v / 9 + 1.5 * Ruido::valor(x / 40, y / 12, 31, 3));
             Color planeta = Color::mezcla({0.50, 0.36, 0.22}, {0.66, 0.54, 0.36}, bandas);
             const double luz =
                 std::clamp(0.35 + 0.65 * (-(x - px) * 0.6 - (y - py) * 0.5) / pr + 0.45, 0.18, 1.0);
@@ -169,11 +132,11 @@ Lienzo PintorFondos::cordillera() {
                                {370, 100, 120, 47, {0.12, 0.13, 0.19}},
                                {430, 80, 95, 53, {0.06, 0.07, 0.09}}};
     auto cresta = [](const Cordon& c, double x) {
-        const double r = ruido(x / c.escala, c.semilla * 0.37, c.semilla, 4);
+        const double r = Ruido::valor(x / c.escala, c.semilla * 0.37, c.semilla, 4);
         return c.base - c.alto * (r - 0.3) * 1.6;
     };
     l.sombrear([&](double x, double y) -> Color {
-        Color c = Color::mezcla({0.14, 0.16, 0.26}, {0.64, 0.46, 0.36}, suave(0, 330, y));
+        Color c = Color::mezcla({0.14, 0.16, 0.26}, {0.64, 0.46, 0.36}, Ruido::suave(0, 330, y));
         const double d = std::hypot(x - lunaX, y - lunaY);
         c = Color::mezcla(c, {0.60, 0.55, 0.46}, 0.30 * std::exp(-std::pow(d / 70, 2)));
         const Color luna = Color::mezcla({0.80, 0.76, 0.64}, {0.70, 0.66, 0.56},
@@ -184,7 +147,7 @@ Lienzo PintorFondos::cordillera() {
             if (y + 1 < borde) continue;
             // Bruma: cada cordón se aclara hacia su pie.
             const Color roca = Color::mezcla(k.color, {0.46, 0.38, 0.38},
-                                             0.30 * suave(borde + 20, k.base + 110, y));
+                                             0.30 * Ruido::suave(borde + 20, k.base + 110, y));
             c = Color::mezcla(c, roca, std::clamp(y + 0.5 - borde, 0.0, 1.0));
         }
         return c;
@@ -196,8 +159,8 @@ Lienzo PintorFondos::cordillera() {
     // Pinos en el cordón más cercano.
     const Cordon& cerca = cordones[3];
     for (int i = 0; i < 34; ++i) {
-        const double x = 8 + i * 17 + 9 * azar(91, i);
-        const double alto = 22 + 22 * azar(93, i);
+        const double x = 8 + i * 17 + 9 * Ruido::azar(91, i);
+        const double alto = 22 + 22 * Ruido::azar(93, i);
         const double pie = cresta(cerca, x) + 16;
         const Color pino{0.05, 0.07, 0.06};
         for (int n = 0; n < 3; ++n) {
