@@ -5,11 +5,14 @@
 #include <iostream>
 
 #include "tools/DisenadorNiveles.h"
+#include "tools/Escritor3ds.h"
+#include "tools/ModeloCanion.h"
 #include "tools/PintorAjustes.h"
 #include "tools/PintorAyuda.h"
 #include "tools/PintorCarteles.h"
 #include "tools/PintorFondos.h"
 #include "tools/PintorPanel.h"
+#include "tools/PintorTexturas.h"
 #include "tools/Tipografia.h"
 
 namespace {
@@ -72,6 +75,20 @@ bool Generador::niveles() {
     return true;
 }
 
+bool Generador::canion() {
+    const ModeloCanion modelo;
+    Escritor3ds escritor;
+    if (!modelo.escribirEn(escritor)) {
+        std::cerr << "hyperb.3ds: el modelo no cabe en el formato\n";
+        return false;
+    }
+    if (!escribir(escritor.contenido(), "hyperb.3ds")) return false;
+    std::cout << "hyperb.3ds: caño " << modelo.getCanio().getCaras().size()
+              << " triángulos, montura " << modelo.getMontura().getCaras().size()
+              << " triángulos\n";
+    return true;
+}
+
 bool Generador::generarTodo() {
     Tipografia normal(FUENTE_NORMAL), negrita(FUENTE_NEGRITA);
     if (!normal.isCargada() || !negrita.isCargada()) {
@@ -97,5 +114,6 @@ bool Generador::generarTodo() {
            guardar(panel.boton("Volver"), "salir_button.bmp") &&
            guardar(paginaAyuda, "ayuda.bmp") && guardar(ajustes.pagina(), "configuracion.bmp") &&
            guardar(PintorAjustes::tick(), "tick.bmp") && guardar(carteles.ganar(), "ganar.bmp") &&
-           guardar(carteles.perder(), "perder.bmp");
+           guardar(carteles.perder(), "perder.bmp") &&
+           guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") && canion();
 }

@@ -6,7 +6,8 @@
 #include "tools/Lienzo.h"
 #include "tools/Nivel.h"
 
-// Hace todos los datos del juego dentro de un directorio que ya existe.
+// Hace todos los datos del juego (imágenes, niveles y el modelo del cañón)
+// dentro de un directorio que ya existe.
 // Antes de escribir un solo nivel comprueba las reglas de los tres.
 class Generador {
 public:
@@ -19,6 +20,7 @@ private:
     bool guardar(const Lienzo& lienzo, const char* nombre);
     bool escribir(const std::string& contenido, const char* nombre);
     bool niveles();
+    bool canion();
 
     std::string directorio;
 };

@@ -1,4 +1,4 @@
-// generar-recursos: hace las imágenes y los niveles del juego.
+// generar-recursos: hace las imágenes, los niveles y el modelo del cañón del juego.
 //
 //   generar-recursos [DIRECTORIO]   escribe todo en DIRECTORIO (resources)
 #include <iostream>

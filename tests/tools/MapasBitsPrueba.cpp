@@ -33,7 +33,8 @@ TEST(MapasBits, CabecerasQueElJuegoLee) {
                      {"ayuda_button.bmp", 140, 35},   {"Ajustes.bmp", 140, 35},
                      {"salir_button.bmp", 140, 35},   {"ayuda.bmp", 640, 480},
                      {"configuracion.bmp", 640, 480}, {"tick.bmp", 16, 16},
-                     {"ganar.bmp", 500, 160},         {"perder.bmp", 500, 160}};
+                     {"ganar.bmp", 500, 160},         {"perder.bmp", 500, 160},
+                     {"hyperb.bmp", 256, 256}};
     for (const auto& e : esperados) {
         SCOPED_TRACE(e.nombre);
         const MapaBits m(std::string("resources/") + e.nombre);
