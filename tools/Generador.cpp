@@ -115,5 +115,6 @@ bool Generador::generarTodo() {
            guardar(paginaAyuda, "ayuda.bmp") && guardar(ajustes.pagina(), "configuracion.bmp") &&
            guardar(PintorAjustes::tick(), "tick.bmp") && guardar(carteles.ganar(), "ganar.bmp") &&
            guardar(carteles.perder(), "perder.bmp") &&
-           guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") && canion();
+           guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") &&
+           guardar(PintorTexturas::chispa(), "particle.bmp") && canion();
 }

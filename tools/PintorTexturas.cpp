@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int LADO_ACERO = 256;
+constexpr int LADO_CHISPA = 64;
 // Franjas remachadas, en t: a lo largo del caño caen a los lados de los muñones.
 constexpr double FRANJAS[] = {0.12, 0.33};
 constexpr double ANCHO_FRANJA = 11;
@@ -63,5 +64,19 @@ Color acero(double x, double y) {
 Lienzo PintorTexturas::aceroCanion() {
     Lienzo l(LADO_ACERO, LADO_ACERO);
     l.sombrear(acero);
+    return l;
+}
+
+Lienzo PintorTexturas::chispa() {
+    Lienzo l(LADO_CHISPA, LADO_CHISPA);
+    const double centro = LADO_CHISPA / 2.0, radio = centro - 2;
+    l.sombrear([&](double x, double y) -> Color {
+        const double d = std::hypot(x - centro, y - centro) / radio;
+        if (d >= 1) return {};
+        // Halo suave que llega a cero con pendiente nula y un núcleo brillante.
+        const double halo = (1 - d * d) * (1 - d * d);
+        const double v = 0.55 * halo + 0.45 * std::exp(-(d / 0.22) * (d / 0.22));
+        return {v, v, v};
+    });
     return l;
 }

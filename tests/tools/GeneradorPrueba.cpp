@@ -20,7 +20,7 @@ const std::vector<std::string> PRODUCTOS = {
     "pantalla1.bmp", "pantalla2.bmp",     "pantalla3.bmp",    "pantalla1.txt", "pantalla2.txt",
     "pantalla3.txt", "menu.bmp",          "ayuda_button.bmp", "Ajustes.bmp",   "salir_button.bmp",
     "ayuda.bmp",     "configuracion.bmp", "tick.bmp",         "ganar.bmp",     "perder.bmp",
-    "hyperb.bmp",    "hyperb.3ds"};
+    "hyperb.bmp",    "particle.bmp",      "hyperb.3ds"};
 
 class DirectorioTemporal {
 public:

@@ -34,7 +34,7 @@ TEST(MapasBits, CabecerasQueElJuegoLee) {
                      {"salir_button.bmp", 140, 35},   {"ayuda.bmp", 640, 480},
                      {"configuracion.bmp", 640, 480}, {"tick.bmp", 16, 16},
                      {"ganar.bmp", 500, 160},         {"perder.bmp", 500, 160},
-                     {"hyperb.bmp", 256, 256}};
+                     {"hyperb.bmp", 256, 256},        {"particle.bmp", 64, 64}};
     for (const auto& e : esperados) {
         SCOPED_TRACE(e.nombre);
         const MapaBits m(std::string("resources/") + e.nombre);
@@ -72,6 +72,27 @@ TEST(MapasBits, PanelDejaSitioAContadoresYBotones) {
     // Los botones van en ventana (645, 300) y (645, 240), de 140x35: cada fila
     // de esa franja, con margen, es de un solo color.
     for (int f = 600 - 335 - 8; f < 600 - 240 + 8; ++f) EXPECT_TRUE(lisa(m, 3, f, 157, f + 1)) << f;
+}
+
+TEST(MapasBits, ChispaGrisQueSeApagaHaciaElBorde) {
+    // El juego la suma teñida: un píxel no negro en el borde dibujaría el cuadrado.
+    const MapaBits m("resources/particle.bmp");
+    ASSERT_EQ(m.ancho, 64);
+    ASSERT_EQ(m.alto, 64);
+    EXPECT_GE(m.pixel(32, 32)[0], 240);
+    for (int f = 0; f < 64; ++f)
+        for (int x = 0; x < 64; ++x) {
+            SCOPED_TRACE(testing::Message() << x << "," << f);
+            const auto p = m.pixel(x, f);
+            EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]);
+            if (std::hypot(x + 0.5 - 32, f + 0.5 - 32) >= 31) {
+                EXPECT_EQ(p[0], 0);
+            }
+            // Ningún anillo: el vecino hacia el centro nunca es más oscuro.
+            const int hx = x < 32 ? x + 1 : x - 1, hf = f < 32 ? f + 1 : f - 1;
+            EXPECT_GE(m.pixel(hx, f)[0], p[0]);
+            EXPECT_GE(m.pixel(x, hf)[0], p[0]);
+        }
 }
 
 TEST(MapasBits, PaginasDejanLibreElBotonDeSalida) {
