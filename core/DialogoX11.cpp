@@ -11,10 +11,10 @@
 
 namespace {
 
-const char* const ETIQUETAS[] = {"Sí", "No"};
+const char* const ETIQUETAS_PREGUNTA[] = {"Sí", "No"};
+const char* const ETIQUETAS_AVISO[] = {"Aceptar"};
 const char* const FUENTES_ICONO[] = {"DejaVu Sans:bold:pixelsize=26", "Sans:bold:pixelsize=26"};
 constexpr int SI = 0;
-constexpr int NO = 1;
 // Aire entre el ícono y el texto, y entre el texto y los botones.
 constexpr int AIRE = 16;
 constexpr int AIRE_BOTONES = 24;
@@ -28,6 +28,7 @@ const XRenderColor PALETA[] = {
     {0xadad, 0xadad, 0xadad, 0xffff},  // borde
     {0x0000, 0x7878, 0xd7d7, 0xffff},  // borde con foco
     {0x1e1e, 0x6464, 0xc8c8, 0xffff},  // ícono
+    {0xd0d0, 0x2020, 0x2020, 0xffff},  // ícono de error
     {0xffff, 0xffff, 0xffff, 0xffff},  // signo del ícono
 };
 
@@ -48,6 +49,35 @@ DialogoX11::~DialogoX11() {
 }
 
 DialogoX11::Resultado DialogoX11::preguntar() {
+    return mostrar();
+}
+
+DialogoX11::Resultado DialogoX11::avisar() {
+    aviso = true;
+    return mostrar();
+}
+
+int DialogoX11::cantidadBotones() const {
+    return aviso ? 1 : 2;
+}
+
+// Los botones van de izquierda a derecha, el último pegado al margen derecho.
+int DialogoX11::izquierdaBoton(int indice) const {
+    return ancho - MARGEN - ANCHO_BOTON -
+           (cantidadBotones() - 1 - indice) * (ANCHO_BOTON + SEPARACION);
+}
+
+DialogoX11::Resultado DialogoX11::resultadoDe(int boton) const {
+    if (aviso) return Resultado::Aceptar;
+    return boton == SI ? Resultado::Si : Resultado::No;
+}
+
+void DialogoX11::responder(Resultado r) {
+    resultado = r;
+    respondido = true;
+}
+
+DialogoX11::Resultado DialogoX11::mostrar() {
     if (!abrir()) {
         cerrar();
         return Resultado::SinMostrar;
@@ -152,7 +182,9 @@ void DialogoX11::crearVentana() {
     textoX = MARGEN + DIAMETRO_ICONO + AIRE;
     textoY = MARGEN + (cuerpo - altoTexto) / 2;
     iconoY = MARGEN + (cuerpo - DIAMETRO_ICONO) / 2;
-    ancho = std::max(textoX + anchoTexto + MARGEN, 2 * ANCHO_BOTON + SEPARACION + 2 * MARGEN);
+    const int n = cantidadBotones();
+    ancho = std::max(textoX + anchoTexto + MARGEN,
+                     n * ANCHO_BOTON + (n - 1) * SEPARACION + 2 * MARGEN);
     alto = MARGEN + cuerpo + AIRE_BOTONES + ALTO_BOTON + MARGEN;
 
     Window raiz = RootWindow(pantalla, pantallaNum);
@@ -228,25 +260,19 @@ void DialogoX11::atender(XEvent& evento) {
         case ButtonRelease:
             if (evento.xbutton.button == Button1) {
                 int boton = botonEn(evento.xbutton.x, evento.xbutton.y);
-                if (boton >= 0 && boton == botonApretado) {
-                    resultado = boton == SI ? Resultado::Si : Resultado::No;
-                    respondido = true;
-                }
+                if (boton >= 0 && boton == botonApretado) responder(resultadoDe(boton));
                 botonApretado = -1;
                 dibujar();
             }
             break;
         case ClientMessage:
-            if (static_cast<Atom>(evento.xclient.data.l[0]) == borrarVentana) {
-                resultado = Resultado::Cerrado;
-                respondido = true;
-            }
+            if (static_cast<Atom>(evento.xclient.data.l[0]) == borrarVentana)
+                responder(Resultado::Cerrado);
             break;
         case DestroyNotify:
             if (evento.xdestroywindow.window == ventana) {
                 ventana = 0;
-                resultado = Resultado::Cerrado;
-                respondido = true;
+                responder(Resultado::Cerrado);
             }
             break;
     }
@@ -260,8 +286,8 @@ void DialogoX11::teclear(XKeyEvent& tecla) {
         teclaApretada = tecla.keycode;
         if (simbolo == XK_Tab || simbolo == XK_ISO_Left_Tab || simbolo == XK_Left ||
             simbolo == XK_Right) {
-            // Con dos botones, avanzar y retroceder es lo mismo.
-            botonFoco = 1 - botonFoco;
+            // Con dos botones o con uno, avanzar y retroceder es lo mismo.
+            botonFoco = (botonFoco + 1) % cantidadBotones();
             dibujar();
         }
         return;
@@ -273,19 +299,19 @@ void DialogoX11::teclear(XKeyEvent& tecla) {
     switch (simbolo) {
         case XK_s:
         case XK_S:
-            resultado = Resultado::Si;
-            respondido = true;
+            if (!aviso) responder(Resultado::Si);
             break;
         case XK_n:
         case XK_N:
-            resultado = Resultado::No;
-            respondido = true;
+            if (!aviso) responder(Resultado::No);
+            break;
+        case XK_Escape:
+            if (aviso) responder(Resultado::Aceptar);
             break;
         case XK_Return:
         case XK_KP_Enter:
         case XK_space:
-            resultado = botonFoco == SI ? Resultado::Si : Resultado::No;
-            respondido = true;
+            responder(resultadoDe(botonFoco));
             break;
     }
 }
@@ -293,8 +319,8 @@ void DialogoX11::teclear(XKeyEvent& tecla) {
 int DialogoX11::botonEn(int x, int y) const {
     int arriba = alto - MARGEN - ALTO_BOTON;
     if (y < arriba || y >= arriba + ALTO_BOTON) return -1;
-    for (int i = SI; i <= NO; ++i) {
-        int izquierda = ancho - MARGEN - ANCHO_BOTON - (NO - i) * (ANCHO_BOTON + SEPARACION);
+    for (int i = 0; i < cantidadBotones(); ++i) {
+        int izquierda = izquierdaBoton(i);
         if (x >= izquierda && x < izquierda + ANCHO_BOTON) return i;
     }
     return -1;
@@ -303,40 +329,40 @@ int DialogoX11::botonEn(int x, int y) const {
 void DialogoX11::dibujar() {
     XftDrawRect(dibujo, &colores[FONDO], 0, 0, ancho, alto);
 
-    XSetForeground(pantalla, contexto, colores[ICONO].pixel);
+    XSetForeground(pantalla, contexto, colores[aviso ? ICONO_ERROR : ICONO].pixel);
     XFillArc(pantalla, lienzo, contexto, MARGEN, iconoY, DIAMETRO_ICONO, DIAMETRO_ICONO, 0,
              360 * 64);
     XftFont* letraIcono = fuenteIcono ? fuenteIcono : fuente;
+    const FcChar8* simbolo = reinterpret_cast<const FcChar8*>(aviso ? "!" : "?");
     XGlyphInfo signo;
-    XftTextExtentsUtf8(pantalla, letraIcono, reinterpret_cast<const FcChar8*>("?"), 1, &signo);
+    XftTextExtentsUtf8(pantalla, letraIcono, simbolo, 1, &signo);
     XftDrawStringUtf8(dibujo, &colores[BLANCO], letraIcono,
                       MARGEN + (DIAMETRO_ICONO - signo.width) / 2 + signo.x,
-                      iconoY + (DIAMETRO_ICONO - signo.height) / 2 + signo.y,
-                      reinterpret_cast<const FcChar8*>("?"), 1);
+                      iconoY + (DIAMETRO_ICONO - signo.height) / 2 + signo.y, simbolo, 1);
 
     for (size_t i = 0; i < lineas.size(); ++i) {
         XftDrawStringUtf8(dibujo, &colores[TEXTO], fuente, textoX,
                           textoY + static_cast<int>(i) * altoLinea + fuente->ascent,
                           reinterpret_cast<const FcChar8*>(lineas[i].data()), lineas[i].size());
     }
-    dibujarBoton(SI);
-    dibujarBoton(NO);
+    for (int i = 0; i < cantidadBotones(); ++i) dibujarBoton(i);
     XCopyArea(pantalla, lienzo, ventana, contexto, 0, 0, ancho, alto, 0, 0);
 }
 
 void DialogoX11::dibujarBoton(int indice) {
-    int x = ancho - MARGEN - ANCHO_BOTON - (NO - indice) * (ANCHO_BOTON + SEPARACION);
+    int x = izquierdaBoton(indice);
     int y = alto - MARGEN - ALTO_BOTON;
+    const char* etiqueta = aviso ? ETIQUETAS_AVISO[indice] : ETIQUETAS_PREGUNTA[indice];
     int borde = indice == botonFoco ? 2 : 1;
     XftDrawRect(dibujo, &colores[indice == botonFoco ? BORDE_FOCO : BORDE], x, y, ANCHO_BOTON,
                 ALTO_BOTON);
     XftDrawRect(dibujo, &colores[indice == botonApretado ? CARA_APRETADA : CARA_BOTON], x + borde,
                 y + borde, ANCHO_BOTON - 2 * borde, ALTO_BOTON - 2 * borde);
-    int largo = std::strlen(ETIQUETAS[indice]);
-    int anchoEtiqueta = medir(ETIQUETAS[indice], largo);
+    int largo = std::strlen(etiqueta);
+    int anchoEtiqueta = medir(etiqueta, largo);
     XftDrawStringUtf8(dibujo, &colores[TEXTO], fuente, x + (ANCHO_BOTON - anchoEtiqueta) / 2,
                       y + (ALTO_BOTON - altoLinea) / 2 + fuente->ascent,
-                      reinterpret_cast<const FcChar8*>(ETIQUETAS[indice]), largo);
+                      reinterpret_cast<const FcChar8*>(etiqueta), largo);
 }
 
 void DialogoX11::cerrar() {

@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-// Cuadro de pregunta Sí/No en el escritorio X, hecho sólo con Xlib y Xft.
-// Abre su propia conexión al servidor y la cierra antes de volver.
+// Cuadro de pregunta Sí/No o de aviso con un solo botón en el escritorio X,
+// hecho sólo con Xlib y Xft. Abre su propia conexión al servidor y la cierra
+// antes de volver.
 class DialogoX11 {
 public:
-    enum class Resultado { Si, No, Cerrado, SinMostrar };
+    enum class Resultado { Si, No, Aceptar, Cerrado, SinMostrar };
 
     // Medidas del cuadro, en píxeles; los botones van abajo a la derecha.
     static constexpr int MARGEN = 20;
@@ -33,10 +34,13 @@ public:
     // dejar rastros; nulo si no hay servidor.
     static Display* abrirPantalla();
 
-    // Muestra el cuadro y espera la respuesta; una sola vez por objeto.
+    // Muestran el cuadro y esperan la respuesta; una sola vez por objeto.
     // SinMostrar si no hubo pantalla o fuente; Cerrado si se cerró la
     // ventana o se cayó la conexión.
+    // Pregunta con "Sí" y "No" y un ícono de interrogación.
     Resultado preguntar();
+    // Aviso de error con "Aceptar": lo cierran el botón, Enter, Escape o la barra.
+    Resultado avisar();
 
 private:
     enum Color {
@@ -47,10 +51,16 @@ private:
         BORDE,
         BORDE_FOCO,
         ICONO,
+        ICONO_ERROR,
         BLANCO,
         CANT_COLORES
     };
 
+    Resultado mostrar();
+    int cantidadBotones() const;
+    int izquierdaBoton(int indice) const;
+    Resultado resultadoDe(int boton) const;
+    void responder(Resultado r);
     bool abrir();
     int medir(const char* cadena, int largo) const;
     void partirTexto();
@@ -93,6 +103,7 @@ private:
     int botonFoco = 0;
     int botonApretado = -1;
     unsigned int teclaApretada = 0;
+    bool aviso = false;
     bool expuesto = false;
     bool caida = false;
     bool respondido = false;

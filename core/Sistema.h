@@ -22,6 +22,10 @@ void* funcionGL(const char* nombre);
 // Pregunta de Sí o No al jugador. Fallo si no hubo respuesta.
 Respuesta preguntarSiNo(const char* titulo, const char* texto);
 
+// Aviso con un solo botón; vuelve cuando el jugador lo cierra. Sin pantalla
+// donde mostrarlo vuelve enseguida: quien avisa ya lo dijo por la salida de error.
+void avisar(const char* titulo, const char* texto);
+
 }  // namespace Sistema
 
 #endif

@@ -90,12 +90,16 @@ Respuesta preguntarSiNo(const char* titulo, const char* texto) {
             return Respuesta::Si;
         case DialogoX11::Resultado::No:
             return Respuesta::No;
-        case DialogoX11::Resultado::Cerrado:
-            return Respuesta::Fallo;
         case DialogoX11::Resultado::SinMostrar:
-            break;
+            return isatty(0) ? preguntarEnTerminal(titulo, texto) : Respuesta::Fallo;
+        default:
+            // Se cerró sin contestar.
+            return Respuesta::Fallo;
     }
-    return isatty(0) ? preguntarEnTerminal(titulo, texto) : Respuesta::Fallo;
+}
+
+void avisar(const char* titulo, const char* texto) {
+    DialogoX11(titulo, texto).avisar();
 }
 
 }  // namespace Sistema

@@ -8,7 +8,7 @@ paquetes=(
   libsdl1.2-dev libsdl1.2-compat libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libx11-dev libxft-dev libxtst-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libbenchmark-dev
-  xvfb
+  xvfb imagemagick
 )
 
 faltan=()

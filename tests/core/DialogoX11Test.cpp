@@ -252,6 +252,38 @@ TEST(DialogoX11, DibujaElTextoConSusAcentos) {
     EXPECT_NEAR(derecha - izquierda + 1, static_cast<int>(medida.width), 2);
 }
 
+TEST(DialogoX11, AvisoDeErrorConUnSoloBoton) {
+    auto aviso = [](const Accion& accion) {
+        return manejar<Resultado>([] { return DialogoX11("Error", "Out of memory.").avisar(); },
+                                  accion, "Error");
+    };
+    int rojos = 0;
+    EXPECT_EQ(aviso([&](Display* d, Window w) {
+                  // El ícono de error es un círculo rojo.
+                  for (int intento = 0; intento < 200 && rojos == 0; ++intento) {
+                      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                      XImage* img = XGetImage(d, w, 0, 0, DialogoX11::MARGEN + DialogoX11::DIAMETRO_ICONO,
+                                              120, AllPlanes, ZPixmap);
+                      for (int y = 0; y < 120; ++y)
+                          for (int x = 0; x < DialogoX11::MARGEN + DialogoX11::DIAMETRO_ICONO; ++x) {
+                              unsigned long p = XGetPixel(img, x, y);
+                              rojos += (p >> 16) > 150 && (p & 0xffff) < 0x6464;
+                          }
+                      XDestroyImage(img);
+                  }
+                  teclas({XK_Return})(d, w);
+              }),
+              Resultado::Aceptar);
+    EXPECT_GT(rojos, 600);
+    EXPECT_EQ(aviso(teclas({XK_Escape})), Resultado::Aceptar);
+    // "s" y "n" no contestan un aviso; Tab deja el foco en su único botón.
+    EXPECT_EQ(aviso(teclas({XK_s, XK_n, XK_Tab, XK_space})), Resultado::Aceptar);
+    EXPECT_EQ(aviso(clic(1, 1)), Resultado::Aceptar);
+    EXPECT_EQ(aviso(cerrarVentana), Resultado::Cerrado);
+    manejar<void>([] { Sistema::avisar("Error", "Image file conversion error."); },
+                  teclas({XK_Return}), "Error");
+}
+
 TEST(DialogoX11, SobreviveALaCaidaDelServidor) {
     std::string original = std::getenv("DISPLAY");
     std::future<Resultado> futuro;

@@ -9,6 +9,7 @@ const int64_t FRECUENCIA = 29000000;
 int64_t contador = 0;
 Sistema::Respuesta respuesta = Sistema::Respuesta::No;
 int preguntas = 0;
+std::vector<SistemaPrueba::Aviso> avisos;
 
 }  // namespace
 
@@ -22,7 +23,11 @@ Sistema::Respuesta Sistema::preguntarSiNo(const char*, const char*) {
     return respuesta;
 }
 
+void Sistema::avisar(const char* titulo, const char* texto) { avisos.push_back({titulo, texto}); }
+
 void SistemaPrueba::setContador(int64_t valor) { contador = valor; }
 void SistemaPrueba::avanzarSegundos(double s) { contador += static_cast<int64_t>(s * FRECUENCIA); }
 void SistemaPrueba::setRespuesta(Sistema::Respuesta r) { respuesta = r; }
 int SistemaPrueba::preguntasHechas() { return preguntas; }
+const std::vector<SistemaPrueba::Aviso>& SistemaPrueba::getAvisos() { return avisos; }
+void SistemaPrueba::borrarAvisos() { avisos.clear(); }

@@ -2,17 +2,28 @@
 #define VQ_SISTEMA_PRUEBA_H
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/Sistema.h"
 
-// Capa del sistema para las pruebas del juego: un reloj que mueve la prueba
-// y una pregunta de pantalla completa que contesta "No" sin mostrar nada.
+// Capa del sistema para las pruebas del juego: un reloj que mueve la prueba,
+// una pregunta de pantalla completa que contesta "No" sin mostrar nada y avisos
+// que se anotan en vez de mostrarse.
 namespace SistemaPrueba {
 
 void setContador(int64_t valor);
 void avanzarSegundos(double segundos);
 void setRespuesta(Sistema::Respuesta r);
 int preguntasHechas();
+
+struct Aviso {
+    std::string titulo;
+    std::string texto;
+};
+// Los avisos dados desde el último borrarAvisos, en orden.
+const std::vector<Aviso>& getAvisos();
+void borrarAvisos();
 
 }  // namespace SistemaPrueba
 
