@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "core/Camara.h"
+#include "core/Canion.h"
 #include "core/Consola.h"
 #include "core/Iluminacion.h"
 #include "core/Sistema.h"
@@ -71,6 +72,7 @@ void Juego::prepararEscena() {
     tablero->cargarTextura("resources/pantalla1.bmp");
     const float mitadAncho = tablero->getAncho() / 2;
 
+    canion = new Canion(mitadAncho, ALTO_CANION, Z_JUEGO, 0, 0, 0);
     plataforma = new Plataforma(mitadAncho, 0, Z_JUEGO, 0, 0, 0);
     fps = 0;
     reiniciarPelotita();
@@ -115,6 +117,7 @@ Juego::~Juego() {
     pelotitas.clear();
     for (Pieza* p : piezas) delete p;
     piezas.clear();
+    delete canion;
     delete plataforma;
     delete camara;
     delete luces;
@@ -217,6 +220,7 @@ void Juego::dibujar() {
     const float posicion[4] = {posicionLuz[0], posicionLuz[1], posicionLuz[2], 1.0f};
     luces->setPosicionLuz(1, posicion);
 
+    canion->render();
     tablero->render();
     for (Pieza* p : piezas) p->render();
     for (Pelotita* p : pelotitas) p->render();
@@ -375,10 +379,12 @@ void Juego::teclaLiberada(const SDL_Event* evento) {
 }
 
 void Juego::movimientoMouse(const SDL_Event* evento) {
-    // División entera truncada, como la del arrastre original.
+    // Divisiones enteras truncadas: un movimiento corto no gira nada.
     if (botonDerecho) {
         rotacionZ += static_cast<float>(evento->motion.xrel / 2);
         rotacionX += static_cast<float>(evento->motion.yrel / 2);
+    } else {
+        canion->rotar(static_cast<float>(evento->motion.xrel / 3));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 class Camara;
+class Canion;
 class Iluminacion;
 class ModoRender;
 class Pelotita;
@@ -69,6 +70,7 @@ public:
     int getPelotitasRestantes() const { return pelotitasRestantes; }
     const Camara& getCamara() const { return *camara; }
     Rectangulo& getTablero() { return *tablero; }
+    Canion& getCanion() { return *canion; }
     Plataforma& getPlataforma() { return *plataforma; }
     const std::vector<Pelotita*>& getPelotitas() const { return pelotitas; }
     const std::vector<Pieza*>& getPiezas() const { return piezas; }
@@ -111,6 +113,7 @@ private:
     Rectangulo* tablero = nullptr;
     std::vector<Pelotita*> pelotitas;
     std::vector<Pieza*> piezas;
+    Canion* canion = nullptr;
     Plataforma* plataforma = nullptr;
     Iluminacion* luces = nullptr;
     int indiceVelocidad = 4;

@@ -5,6 +5,7 @@
 #include "Ayudas.h"
 #include "SistemaPrueba.h"
 #include "core/BuclePrincipal.h"
+#include "core/Canion.h"
 #include "core/Juego.h"
 #include "playfield/Plataforma.h"
 
@@ -51,6 +52,18 @@ TEST(BuclePrincipal, ElUltimoEventoSeDespachaEnCadaVuelta) {
     Juego& juego = Ayudas::juego();
     vaciarCola(bucle);
     EXPECT_EQ(juego.getRotacionZ(), 0.0f);
+
+    // Sin arrastre, el último movimiento sigue girando el cañón en cada vuelta.
+    Canion& canion = juego.getCanion();
+    canion.rotar(-canion.getAngulo());
+    SDL_Event giro = {};
+    giro.type = SDL_MOUSEMOTION;
+    giro.motion.xrel = 6;
+    SDL_PushEvent(&giro);
+    bucle.iterar();
+    EXPECT_EQ(canion.getAngulo(), 4.0f);
+    bucle.iterar();
+    EXPECT_EQ(canion.getAngulo(), 6.0f);
 
     SDL_Event derecho = {};
     derecho.type = SDL_MOUSEBUTTONDOWN;

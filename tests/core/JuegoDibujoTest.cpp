@@ -34,10 +34,11 @@ TEST(JuegoDibujo, ElTableroCaeDondeLoPoneLaCamaraConSuEscala) {
     EXPECT_TRUE(rojizo(Ayudas::pixel(int(x), int(y) + 3)));
     EXPECT_TRUE(fondo(Ayudas::pixel(int(x), int(y) - 3)));
 
-    // La bola azul en (9, 15, 0,5): la mitad de arriba queda tras la pared
-    // del techo; se mira su mitad de abajo.
+    // La bola del juego espera dentro del cañón; otra en (5, 10) se ve azul.
     // Su centro lo aclara el brillo especular: se busca azul puro alrededor.
-    proyectarCamaraInicial(9, 14.8, 0.5, x, y);
+    juego.agregarPelotita(Ayudas::bola(5, 10, 0, 0));
+    juego.dibujar();
+    proyectarCamaraInicial(5, 10, 0.5, x, y);
     int azules = 0;
     for (int dx = -5; dx <= 5; dx++) {
         for (int dy = -5; dy <= 5; dy++) {

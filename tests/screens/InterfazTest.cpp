@@ -136,7 +136,7 @@ TEST(InterfazMuerte, UnBitmapQueFaltaTerminaNombrandolo) {
     Ayudas::Carpeta carpeta(true);
     for (const char* r : {"pantalla1.bmp", "ganar.bmp", "perder.bmp", "ayuda_button.bmp",
                           "configuracion.bmp", "ayuda.bmp", "salir_button.bmp", "menu.bmp",
-                          "tick.bmp"}) {
+                          "tick.bmp", "hyperb.3ds", "hyperb.bmp", "particle.bmp"}) {
         carpeta.enlazarRecurso(r);
     }
     EXPECT_EXIT(Ayudas::juego(), testing::ExitedWithCode(0),

@@ -52,7 +52,7 @@ TEST(NivelesMuerte, LaImagenSeCargaAntesQueLasPiezas) {
     Ayudas::Carpeta carpeta(true);
     for (const char* r : {"pantalla1.bmp", "ganar.bmp", "perder.bmp", "ayuda_button.bmp",
                           "Ajustes.bmp", "configuracion.bmp", "ayuda.bmp", "salir_button.bmp",
-                          "menu.bmp", "tick.bmp"}) {
+                          "menu.bmp", "tick.bmp", "hyperb.3ds", "hyperb.bmp", "particle.bmp"}) {
         carpeta.enlazarRecurso(r);
     }
     // Sin la imagen del nivel 2 y con su texto roto: si se leyera el texto
