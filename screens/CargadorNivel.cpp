@@ -1,7 +1,5 @@
 #include "screens/CargadorNivel.h"
 
-#include <cstdio>
-
 #include "core/Juego.h"
 
 void CargadorNivel::cargarNivel(Juego& juego, const char* nombreArchivo) {
@@ -10,6 +8,11 @@ void CargadorNivel::cargarNivel(Juego& juego, const char* nombreArchivo) {
         std::fprintf(stderr, "No se puede abrir el nivel: %s\n", nombreArchivo);
         return;
     }
+    leer(archivo, nombreArchivo, [&juego](float x, float y, int tipo) { juego.crearPieza(x, y, tipo); });
+    std::fclose(archivo);
+}
+
+void CargadorNivel::leer(std::FILE* archivo, const char* nombreArchivo, const Agregar& agregar) {
     int cantidad = 0;
     char separador;
     if (std::fscanf(archivo, "%d%c", &cantidad, &separador) < 1) {
@@ -25,7 +28,6 @@ void CargadorNivel::cargarNivel(Juego& juego, const char* nombreArchivo) {
                          i + 1, cantidad);
             break;
         }
-        juego.crearPieza(x, y, tipo);
+        agregar(x, y, tipo);
     }
-    std::fclose(archivo);
 }
