@@ -6,6 +6,7 @@
 
 #include "Ayudas.h"
 #include "core/Juego.h"
+#include "particles/SistemaParticulas.h"
 #include "screens/CargadorNivel.h"
 #include "screens/Imagen2D.h"
 #include "screens/Interfaz.h"
@@ -17,6 +18,8 @@
 namespace {
 std::atomic<bool> midiendo{false};
 std::atomic<long> reservas{0};
+// Cuántas reservas sin excepción salen bien antes de fallar; -1, todas.
+std::atomic<long> fallarTras{-1};
 }  // namespace
 
 void* operator new(std::size_t n) {
@@ -27,6 +30,8 @@ void* operator new(std::size_t n) {
 void* operator new[](std::size_t n) { return operator new(n); }
 void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
     if (midiendo) reservas++;
+    if (fallarTras == 0) return nullptr;
+    if (fallarTras > 0) fallarTras--;
     return std::malloc(n == 0 ? 1 : n);
 }
 void* operator new[](std::size_t n, const std::nothrow_t& t) noexcept { return operator new(n, t); }
@@ -69,4 +74,29 @@ TEST(Asignaciones, NingunaReservaPorCuadro) {
     Interfaz::getInstance()->click(700, 600 - 255);
     ASSERT_TRUE(Interfaz::getInstance()->getPaginaAjustes().isVisible());
     EXPECT_EQ(cuadros(juego, 10), 0);
+}
+
+TEST(Asignaciones, LasParticulasSeReservanUnaSolaVez) {
+    SistemaParticulas s;
+    s.setMaxParticulas(10);
+    s.setCantidadPorTanda(10);
+    s.setIntervalo(0.25f);
+    s.setVida(0.5f);
+    // Sin memoria para la cuarta: quedan las tres ya sueltas.
+    fallarTras = 3;
+    EXPECT_EQ(s.actualizar(0.5f), 0x8007000Eu);
+    EXPECT_EQ(s.getCantidadActivas(), 3u);
+    fallarTras = -1;
+    reservas = 0;
+    midiendo = true;
+    EXPECT_EQ(s.actualizar(0.5f), 0u);
+    midiendo = false;
+    EXPECT_EQ(reservas, 7);
+    EXPECT_EQ(s.getCantidadActivas(), 10u);
+    reservas = 0;
+    midiendo = true;
+    for (int i = 0; i < 100; i++) s.actualizar(0.5f);
+    midiendo = false;
+    EXPECT_EQ(reservas, 0);
+    EXPECT_EQ(s.getCantidadActivas(), 10u);
 }

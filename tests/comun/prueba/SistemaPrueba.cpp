@@ -10,13 +10,16 @@ int64_t contador = 0;
 Sistema::Respuesta respuesta = Sistema::Respuesta::No;
 int preguntas = 0;
 std::vector<SistemaPrueba::Aviso> avisos;
+bool sinFuncionesGL = false;
 
 }  // namespace
 
 int64_t Sistema::leerContador() { return contador; }
 int64_t Sistema::frecuenciaContador() { return FRECUENCIA; }
 uint32_t Sistema::milisegundos() { return 12345; }
-void* Sistema::funcionGL(const char* nombre) { return SDL_GL_GetProcAddress(nombre); }
+void* Sistema::funcionGL(const char* nombre) {
+    return sinFuncionesGL ? nullptr : SDL_GL_GetProcAddress(nombre);
+}
 
 Sistema::Respuesta Sistema::preguntarSiNo(const char*, const char*) {
     preguntas++;
@@ -31,3 +34,4 @@ void SistemaPrueba::setRespuesta(Sistema::Respuesta r) { respuesta = r; }
 int SistemaPrueba::preguntasHechas() { return preguntas; }
 const std::vector<SistemaPrueba::Aviso>& SistemaPrueba::getAvisos() { return avisos; }
 void SistemaPrueba::borrarAvisos() { avisos.clear(); }
+void SistemaPrueba::setSinFuncionesGL(bool ocultas) { sinFuncionesGL = ocultas; }

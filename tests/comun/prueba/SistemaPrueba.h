@@ -8,8 +8,8 @@
 #include "core/Sistema.h"
 
 // Capa del sistema para las pruebas del juego: un reloj que mueve la prueba,
-// una pregunta de pantalla completa que contesta "No" sin mostrar nada y avisos
-// que se anotan en vez de mostrarse.
+// una pregunta de pantalla completa que contesta "No" sin mostrar nada, avisos
+// que se anotan en vez de mostrarse y funciones de OpenGL que se pueden ocultar.
 namespace SistemaPrueba {
 
 void setContador(int64_t valor);
@@ -24,6 +24,9 @@ struct Aviso {
 // Los avisos dados desde el último borrarAvisos, en orden.
 const std::vector<Aviso>& getAvisos();
 void borrarAvisos();
+
+// Con true, funcionGL no encuentra ninguna función.
+void setSinFuncionesGL(bool ocultas);
 
 }  // namespace SistemaPrueba
 
