@@ -3,13 +3,12 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 
 #include "core/Camara.h"
 #include "core/Canion.h"
-#include "core/Consola.h"
 #include "core/Iluminacion.h"
 #include "core/Sistema.h"
+#include "particles/Fuegos.h"
 #include "playfield/ModoRender.h"
 #include "playfield/Pelotita.h"
 #include "playfield/Pieza.h"
@@ -21,9 +20,6 @@ namespace {
 
 const int ANCHO_VENTANA = 800;
 const int ALTO_VENTANA = 600;
-const float ALTO_CANION = 15.0f;
-const float Z_JUEGO = 0.5f;
-const float RADIO_PELOTITA = 0.3f;
 const float RADIO_PIEZA = 0.3f;
 const float Z_PIEZAS = 0.2f;
 const float ESCALA_CAMARA_FIJA = 0.8f;
@@ -109,6 +105,24 @@ void Juego::prepararEscena() {
 
     std::srand(Sistema::milisegundos());
     std::rand();
+
+    fuegos = new Fuegos();
+    fuegos->preparar();
+    static const float COLORES[5][3] = {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {0, 1, 1}};
+    for (int i = 0; i < Fuegos::CANTIDAD; i++) {
+        const float* c = COLORES[i % 5];
+        fuegos->setColor(c[0], c[1], c[2], i);
+        std::rand();
+        moverFuego(i);
+    }
+}
+
+// Un lugar al azar sobre el tablero; las llamadas a rand van en el orden z, y, x.
+void Juego::moverFuego(int indice) {
+    const float z = static_cast<float>(std::rand() % 5 + 2);
+    const float y = static_cast<float>(std::rand() % 15);
+    const float x = static_cast<float>(std::rand() % 16 + 2);
+    fuegos->setPosicion(x, y, z, indice);
 }
 
 Juego::~Juego() {
@@ -121,6 +135,7 @@ Juego::~Juego() {
     delete plataforma;
     delete camara;
     delete luces;
+    delete fuegos;
 }
 
 void Juego::salir() {
@@ -129,14 +144,6 @@ void Juego::salir() {
 
 void Juego::agregarPelotita(Pelotita* p) {
     pelotitas.push_back(p);
-}
-
-void Juego::reiniciarPelotita() {
-    for (Pelotita* p : pelotitas) delete p;
-    pelotitas.clear();
-    Pelotita* p = new Pelotita(tablero->getAncho() / 2, ALTO_CANION, Z_JUEGO, 0, 0, 0);
-    p->crearLista(RADIO_PELOTITA);
-    agregarPelotita(p);
 }
 
 void Juego::agregarPieza(Pieza* p) {
@@ -188,19 +195,6 @@ void Juego::setIndiceVelocidad(int i) {
     std::fflush(stdout);
 }
 
-void Juego::actualizar(float dt) {
-    if (!camaraFija) {
-        const Pelotita* bola = pelotitas.front();
-        const float bx = bola->getX(), by = bola->getY(), bz = bola->getZ();
-        camara->setCentro(bx, by, bz);
-        camara->setOjo(bx + 0.5f, by + 5.0f, 3.0f);
-        camara->setArriba(0.0f, 0.0f, 1.0f);
-    }
-    if (estado == PAUSA) return;
-    dt = velocidades[indiceVelocidad] * dt;
-    plataforma->mover(dt);
-}
-
 void Juego::dibujar() {
     glEnable(GL_LIGHTING);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -225,6 +219,7 @@ void Juego::dibujar() {
     for (Pieza* p : piezas) p->render();
     for (Pelotita* p : pelotitas) p->render();
     plataforma->render();
+    if (fuegosActivos) fuegos->dibujar();
     glPopMatrix();
     glDisable(GL_LIGHTING);
 
@@ -242,166 +237,3 @@ void Juego::dibujar() {
     SDL_GL_SwapBuffers();
 }
 
-void Juego::manejarEvento(const SDL_Event* evento) {
-    switch (evento->type) {
-        case SDL_KEYDOWN:
-            teclaPresionada(evento);
-            break;
-        case SDL_KEYUP:
-            teclaLiberada(evento);
-            break;
-        case SDL_MOUSEMOTION:
-            movimientoMouse(evento);
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            botonPresionado(evento);
-            break;
-        case SDL_MOUSEBUTTONUP:
-            botonLiberado(evento);
-            break;
-        case SDL_QUIT:
-            corriendo = false;
-            break;
-        default:
-            break;
-    }
-}
-
-void Juego::teclaPresionada(const SDL_Event* evento) {
-    const SDLKey tecla = evento->key.keysym.sym;
-    if (tecla == SDLK_ESCAPE) {
-        corriendo = false;
-        return;
-    }
-    // Cada pulsación actúa una sola vez, aunque el evento llegue repetido.
-    if (teclaRetenida) return;
-    if (accionTecla(tecla)) teclaRetenida = true;
-}
-
-// Devuelve si la tecla hizo algo, para retener la pulsación.
-bool Juego::accionTecla(SDLKey tecla) {
-    switch (tecla) {
-        case SDLK_1:
-        case SDLK_2:
-        case SDLK_3:
-            luces->alternarLuz(tecla - SDLK_1);
-            return true;
-        case SDLK_4:
-            leerColorLuz(0, "Ingrese los valores RGBA de la nueva luz ambiental: ");
-            return true;
-        case SDLK_5:
-            leerColorLuz(1, "Ingrese los valores RGBA de la nueva luz difusa: ");
-            return true;
-        case SDLK_6:
-            leerColorLuz(2, "Ingrese los valores RGBA de la nueva luz especular: ");
-            return true;
-        case SDLK_7:
-            Consola::preguntar("Ingrese los valores x y z de la nueva posicion de luz difusa: ",
-                               std::cin, posicionLuz, 3);
-            return true;
-        case SDLK_h:
-            cambiarModo(false, false, false, true, "Wireframe");
-            return true;
-        case SDLK_j:
-            cambiarModo(true, false, false, false, "Facetado");
-            return true;
-        case SDLK_k:
-            cambiarModo(false, true, false, false, "Interpolado");
-            return true;
-        case SDLK_l:
-            cambiarModo(false, false, true, false, "Texturado");
-            return true;
-        case SDLK_p:
-            alternarPausa();
-            return true;
-        case SDLK_v:
-            if (!camaraFija) return false;
-            siguienteCamara();
-            return true;
-        case SDLK_y:
-            alternarCamara();
-            return true;
-        case SDLK_KP_MINUS:
-            cambiarVelocidad(-1);
-            return true;
-        case SDLK_KP_PLUS:
-            cambiarVelocidad(1);
-            return true;
-        default:
-            return false;
-    }
-}
-
-void Juego::leerColorLuz(int luz, const char* pregunta) {
-    float color[4];
-    Consola::preguntar(pregunta, std::cin, color, 4);
-    luces->setColorLuz(luz, color);
-}
-
-void Juego::cambiarModo(bool facetado, bool interpolado, bool texturado, bool wireframe,
-                        const char* palabra) {
-    modoRender = ModoRender::getInstance();
-    modoRender->elegir(facetado, interpolado, texturado, wireframe);
-    std::printf("%s\n", palabra);
-    std::fflush(stdout);
-}
-
-void Juego::cambiarVelocidad(int paso) {
-    int i = indiceVelocidad + paso;
-    if (i < 0) i = CANTIDAD_VELOCIDADES - 1;
-    if (i >= CANTIDAD_VELOCIDADES) i = 0;
-    setIndiceVelocidad(i);
-}
-
-void Juego::siguienteCamara() {
-    camaraActual = camaraActual < cantCamaras - 1 ? camaraActual + 1 : 0;
-    rotacionZ = 0.0f;
-    rotacionX = 0.0f;
-    seleccionarCamara(camaraActual);
-}
-
-void Juego::alternarCamara() {
-    if (camaraFija) {
-        camaraFija = false;
-        return;
-    }
-    camaraActual = 0;
-    rotacionZ = 0.0f;
-    rotacionX = 0.0f;
-    camaraFija = true;
-    seleccionarCamara(0);
-}
-
-void Juego::teclaLiberada(const SDL_Event* evento) {
-    teclaRetenida = false;
-    const SDLKey tecla = evento->key.keysym.sym;
-    if (tecla == SDLK_ESCAPE || tecla == SDLK_q) std::exit(0);
-}
-
-void Juego::movimientoMouse(const SDL_Event* evento) {
-    // Divisiones enteras truncadas: un movimiento corto no gira nada.
-    if (botonDerecho) {
-        rotacionZ += static_cast<float>(evento->motion.xrel / 2);
-        rotacionX += static_cast<float>(evento->motion.yrel / 2);
-    } else {
-        canion->rotar(static_cast<float>(evento->motion.xrel / 3));
-    }
-}
-
-void Juego::botonPresionado(const SDL_Event* evento) {
-    if (evento->button.button == SDL_BUTTON_LEFT) {
-        botonIzquierdo = true;
-    } else if (evento->button.button == SDL_BUTTON_RIGHT && camaraFija) {
-        botonDerecho = true;
-    }
-}
-
-void Juego::botonLiberado(const SDL_Event* evento) {
-    if (evento->button.button == SDL_BUTTON_LEFT) {
-        if (!botonIzquierdo) return;
-        botonIzquierdo = false;
-        Interfaz::getInstance()->click(evento->button.x, evento->button.y);
-    } else if (evento->button.button == SDL_BUTTON_RIGHT) {
-        botonDerecho = false;
-    }
-}

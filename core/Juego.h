@@ -6,6 +6,7 @@
 
 class Camara;
 class Canion;
+class Fuegos;
 class Iluminacion;
 class ModoRender;
 class Pelotita;
@@ -71,11 +72,16 @@ public:
     const Camara& getCamara() const { return *camara; }
     Rectangulo& getTablero() { return *tablero; }
     Canion& getCanion() { return *canion; }
+    Fuegos& getFuegos() { return *fuegos; }
     Plataforma& getPlataforma() { return *plataforma; }
     const std::vector<Pelotita*>& getPelotitas() const { return pelotitas; }
     const std::vector<Pieza*>& getPiezas() const { return piezas; }
 
 private:
+    // La bola, el cañón y el aro se mueven en el plano z = 0,5; la bola espera en lo alto.
+    static constexpr float ALTO_CANION = 15.0f;
+    static constexpr float Z_JUEGO = 0.5f;
+
     Juego();
     void abrirVentana();
     void prepararEscena();
@@ -92,6 +98,7 @@ private:
     void cambiarVelocidad(int paso);
     void siguienteCamara();
     void alternarCamara();
+    void moverFuego(int indice);
 
     SDL_Surface* pantalla = nullptr;
     bool corriendo = false;
@@ -121,6 +128,7 @@ private:
                                                1.25f, 1.5f, 2.0f, 4.0f};
     ModoRender* modoRender = nullptr;
     float posicionLuz[3] = {0.0f, 0.0f, 0.0f};
+    Fuegos* fuegos = nullptr;
     int pelotitasRestantes = PELOTITAS_POR_PARTIDA;
 };
 

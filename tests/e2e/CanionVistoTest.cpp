@@ -77,6 +77,45 @@ TEST(CanionVisto, ArribaAlCentroYGiraConElRaton) {
     EXPECT_EQ(s.juego.error(), "");
 }
 
+TEST(CanionVisto, UnModeloDeAssimpEnSuLugar) {
+    // Una caja roja de 2 x 2 unidades alrededor del pivote, exportada por assimp.
+    char plantilla[] = "/tmp/vq-assimpXXXXXX";
+    const fs::path obj = mkdtemp(plantilla);
+    std::ofstream(obj / "caja.obj") << "mtllib caja.mtl\nusemtl Roja\n"
+                                       "v -12.5 -12.5 13\nv 12.5 -12.5 13\nv 12.5 12.5 13\nv -12.5 12.5 13\n"
+                                       "v -12.5 -12.5 24\nv 12.5 -12.5 24\nv 12.5 12.5 24\nv -12.5 12.5 24\n"
+                                       "f 1 2 3 4\nf 5 6 7 8\nf 1 2 6 5\nf 2 3 7 6\nf 3 4 8 7\nf 4 1 5 8\n";
+    std::ofstream(obj / "caja.mtl") << "newmtl Roja\nKd 1 0 0\n";
+    ASSERT_EQ(std::system(("assimp export " + (obj / "caja.obj").string() + " " +
+                           (obj / "caja.3ds").string() + " > /dev/null")
+                              .c_str()),
+              0);
+    CarpetaJuego carpeta({{"hyperb.3ds", leer(obj / "caja.3ds")}});
+    fs::remove_all(obj);
+
+    EscritorioX x;
+    ProcesoJuego juego(carpeta.ruta);
+    const Window dialogo = x.esperarVentana("Pantalla Completa", 15);
+    ASSERT_NE(dialogo, 0u) << juego.error();
+    x.tocarTecla(dialogo, "n");
+    const Window ventana = x.esperarVentana("Vorlix Quintar", 15);
+    ASSERT_NE(ventana, 0u);
+    const EscritorioX::Captura c = x.capturarCuandoDibuje(ventana, 10);
+    int rojos = 0, total = 0;
+    for (double bx = 8.4; bx <= 9.6; bx += 0.2) {
+        for (double by = 14.4; by <= 15.6; by += 0.2) {
+            double vx, vy;
+            proyectarCamaraInicial(bx, by, 0.9, vx, vy);
+            const EscritorioX::Color p = c.desdeAbajo(int(vx), int(vy));
+            rojos += p.r > 200 && p.g < 40 && p.b < 40;
+            total++;
+        }
+    }
+    EXPECT_GT(rojos, total * 3 / 4);
+    x.tocarTecla(ventana, "q");
+    EXPECT_EQ(juego.esperarFin(10), 0);
+}
+
 TEST(CanionVisto, UnModeloCortadoYSuTexturaRotaNoLoDetienen) {
     const std::string modelo = leer(fs::path(RAIZ_REPOSITORIO) / "resources/hyperb.3ds");
     CarpetaJuego carpeta({{"hyperb.3ds", modelo.substr(0, modelo.size() / 3)},
