@@ -39,15 +39,15 @@ int PintorAyuda::columnaIzquierda(Lienzo& l) {
     y = parrafo(l,
                 "Dispara la bola con el cañón de arriba contra las piezas del tablero. "
                 "Un nivel se supera cuando, al terminar un tiro, no queda ninguna pieza "
-                "rojo oscuro sin golpear.",
+                "roja oscura sin golpear.",
                 IZQUIERDA, y, COLUMNA);
     y = encabezado(l, "Piezas y puntos", IZQUIERDA, y + 8);
-    static const char* const PIEZAS[4] = {"Rojo oscuro: 200", "Gris: 50", "Verde: 500",
-                                          "Morada: 1000"};
+    static const char* const PIEZAS[4] = {"Roja oscura: 200", "Gris: 50", "Verde: 500",
+                                          "Carmesí: 1000"};
     for (int t = 0; t < 4; ++t) {
         const int x = IZQUIERDA + (t % 2) * 150, base = y + (t / 2) * 20;
-        l.disco(x + 6, base - 4, 6.5, Paleta::TINTA);
-        l.disco(x + 6, base - 4, 5.5, Paleta::PIEZA[t]);
+        l.disco(x + 6, base - 4, 7.5, Paleta::TINTA);
+        l.esfera(x + 6, base - 4, 6.5, Paleta::PIEZA_ENCENDIDA[t]);
         normal.escribir(l, PIEZAS[t], x + 18, base, TAM, Paleta::TINTA);
     }
     y = parrafo(l,

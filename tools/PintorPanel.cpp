@@ -28,8 +28,8 @@ void PintorPanel::leyendaPiezas(Lienzo& l, int arriba) {
                             Paleta::TEXTO_TENUE);
     for (int t = 0; t < 4; ++t) {
         const int cx = 22 + (t % 2) * 72, cy = arriba + 26 + (t / 2) * 20;
-        l.disco(cx, cy, 6.5, {0.85, 0.85, 0.9});
-        l.disco(cx, cy, 5.5, Paleta::PIEZA[t]);
+        l.disco(cx, cy, 7.5, {0.85, 0.85, 0.9});
+        l.esfera(cx, cy, 6.5, Paleta::PIEZA_ENCENDIDA[t]);
         negrita.escribir(l, PUNTOS[t], cx + 11, cy + 5, 13, Paleta::TEXTO_CLARO);
     }
 }
