@@ -101,9 +101,11 @@ bool Generador::generarTodo() {
     PintorAyuda ayuda(normal, negrita);
     PintorCarteles carteles(normal, negrita);
     // Cada uno con su motivo, para avisar de todos los textos que no caben.
-    std::string errores[2];
+    std::string errores[4];
     const Lienzo paginaAyuda = ayuda.pagina(errores[0]);
     const Lienzo menu = panel.menu(errores[1]);
+    const Lienzo ganar = carteles.ganar(errores[2]);
+    const Lienzo perder = carteles.perder(errores[3]);
     bool caben = true;
     for (const std::string& error : errores) {
         if (error.empty()) continue;
@@ -118,8 +120,7 @@ bool Generador::generarTodo() {
            guardar(panel.boton("Ajustes"), "Ajustes.bmp") &&
            guardar(panel.boton("Volver"), "salir_button.bmp") &&
            guardar(paginaAyuda, "ayuda.bmp") && guardar(ajustes.pagina(), "configuracion.bmp") &&
-           guardar(PintorAjustes::tick(), "tick.bmp") && guardar(carteles.ganar(), "ganar.bmp") &&
-           guardar(carteles.perder(), "perder.bmp") &&
-           guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") &&
+           guardar(PintorAjustes::tick(), "tick.bmp") && guardar(ganar, "ganar.bmp") &&
+           guardar(perder, "perder.bmp") && guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") &&
            guardar(PintorTexturas::chispa(), "particle.bmp") && canion();
 }
