@@ -100,21 +100,27 @@ bool Generador::generarTodo() {
     PintorAjustes ajustes(normal, negrita);
     PintorAyuda ayuda(normal, negrita);
     PintorCarteles carteles(normal, negrita);
-    std::string error;
-    const Lienzo paginaAyuda = ayuda.pagina(error);
-    if (!error.empty()) {
+    // Cada uno con su motivo, para avisar de todos los textos que no caben.
+    std::string errores[4];
+    const Lienzo paginaAyuda = ayuda.pagina(errores[0]);
+    const Lienzo menu = panel.menu(errores[1]);
+    const Lienzo ganar = carteles.ganar(errores[2]);
+    const Lienzo perder = carteles.perder(errores[3]);
+    bool caben = true;
+    for (const std::string& error : errores) {
+        if (error.empty()) continue;
         std::cerr << error << "\n";
-        return false;
+        caben = false;
     }
+    if (!caben) return false;
     return guardar(PintorFondos::atardecerMarino(), "pantalla1.bmp") &&
            guardar(PintorFondos::planetaAnillado(), "pantalla2.bmp") &&
-           guardar(PintorFondos::cordillera(), "pantalla3.bmp") &&
-           guardar(panel.menu(), "menu.bmp") && guardar(panel.boton("Ayuda"), "ayuda_button.bmp") &&
+           guardar(PintorFondos::cordillera(), "pantalla3.bmp") && guardar(menu, "menu.bmp") &&
+           guardar(panel.boton("Ayuda"), "ayuda_button.bmp") &&
            guardar(panel.boton("Ajustes"), "Ajustes.bmp") &&
            guardar(panel.boton("Volver"), "salir_button.bmp") &&
            guardar(paginaAyuda, "ayuda.bmp") && guardar(ajustes.pagina(), "configuracion.bmp") &&
-           guardar(PintorAjustes::tick(), "tick.bmp") && guardar(carteles.ganar(), "ganar.bmp") &&
-           guardar(carteles.perder(), "perder.bmp") &&
-           guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") &&
+           guardar(PintorAjustes::tick(), "tick.bmp") && guardar(ganar, "ganar.bmp") &&
+           guardar(perder, "perder.bmp") && guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") &&
            guardar(PintorTexturas::chispa(), "particle.bmp") && canion();
 }

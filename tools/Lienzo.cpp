@@ -61,6 +61,14 @@ void Lienzo::disco(double cx, double cy, double radio, const Color& c, double al
         }
 }
 
+void Lienzo::esfera(double cx, double cy, double radio, const Color& c) {
+    const Color blanco{1.0, 1.0, 1.0};
+    const double bx = cx - radio * 0.2, by = cy - radio * 0.2;
+    disco(cx, cy, radio, c);
+    disco(bx, by, radio * 0.6, blanco, 0.4);
+    disco(bx, by, radio * 0.35, blanco);
+}
+
 void Lienzo::trazo(double x0, double y0, double x1, double y1, double grosor, const Color& c) {
     const double medio = grosor / 2.0;
     const double dx = x1 - x0, dy = y1 - y0;

@@ -25,6 +25,8 @@ public:
     void degradado(int x0, int y0, int x1, int y1, const Color& arriba, const Color& abajo);
     void marco(int x0, int y0, int x1, int y1, int grosor, const Color& c);
     void disco(double cx, double cy, double radio, const Color& c, double alfa = 1.0);
+    // Disco con un brillo blanco cerca del centro, como una esfera iluminada.
+    void esfera(double cx, double cy, double radio, const Color& c);
     void trazo(double x0, double y0, double x1, double y1, double grosor, const Color& c);
     void rectanguloRedondeado(double x0, double y0, double x1, double y1, double radio,
                               const Color& c);

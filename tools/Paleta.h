@@ -21,8 +21,13 @@ constexpr Color LINEA_SUAVE{0.80, 0.78, 0.86};
 constexpr Color BOTON_ARRIBA{0.45, 0.40, 0.68};
 constexpr Color BOTON_ABAJO{0.24, 0.21, 0.41};
 
-// Los colores con que el juego pinta cada tipo de pieza.
-constexpr Color PIEZA[4] = {{0.5, 0.2, 0.2}, {0.5, 0.5, 0.5}, {0.0, 1.0, 0.0}, {0.5, 0.0, 0.2}};
+constexpr Color desdeBytes(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0}; }
+
+// Cada tipo de pieza como la ve el jugador: medidos en piezas iluminadas de
+// una captura del nivel 1 con las luces de partida (mediana de los píxeles
+// lejos del brillo blanco). Roja oscura, gris, verde y carmesí.
+constexpr Color PIEZA_ENCENDIDA[4] = {desdeBytes(165, 71, 71), desdeBytes(154, 154, 154),
+                                      desdeBytes(9, 255, 9), desdeBytes(162, 5, 69)};
 
 }  // namespace Paleta
 

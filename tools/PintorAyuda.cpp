@@ -5,9 +5,17 @@
 namespace {
 
 constexpr int ANCHO = 640, ALTO = 480;
-constexpr int TAM = 12;
-constexpr int IZQUIERDA = 24, DERECHA = 336, COLUMNA = 282;
+constexpr int TAM = 11, TAM_CABECERA = 12;
+constexpr int IZQUIERDA = 24, DERECHA = 332, COLUMNA = 284;
 constexpr int FONDO_UTIL = ALTO - 10;
+constexpr int SEPARACION = 6;  // antes de cada encabezado
+constexpr int CABECERA_X = 124, CABECERA_LINEAS = 3;
+
+// Abrir o cerrar cualquiera de las dos páginas alterna la pausa igual que P.
+const char* const CABECERA =
+    "Cómo se juega y todos los controles. Los botones Ayuda y Ajustes abren esta página y la "
+    "de ajustes; abrir o cerrar una de ellas equivale a pulsar P: si el juego corría, espera "
+    "en pausa; si ya estaba en pausa con P, sigue corriendo detrás.";
 
 // Hueco del botón "Volver" (columnas 470..610, filas 85..120) con su margen.
 constexpr int HUECO_IZQ = 462;
@@ -37,61 +45,69 @@ int PintorAyuda::tecla(Lienzo& l, const char* teclas, const char* accion, int x,
 int PintorAyuda::columnaIzquierda(Lienzo& l) {
     int y = encabezado(l, "Objetivo", IZQUIERDA, 92);
     y = parrafo(l,
-                "Dispara la bola con el cañón de arriba contra las piezas del tablero. "
-                "Un nivel se supera cuando, al terminar un tiro, no queda ninguna pieza "
-                "rojo oscuro sin golpear.",
+                "Dispara la bola con el cañón contra las piezas. Superas un nivel si, al "
+                "terminar un tiro, no queda ninguna pieza roja oscura sin golpear.",
                 IZQUIERDA, y, COLUMNA);
-    y = encabezado(l, "Piezas y puntos", IZQUIERDA, y + 8);
-    static const char* const PIEZAS[4] = {"Rojo oscuro: 200", "Gris: 50", "Verde: 500",
-                                          "Morada: 1000"};
+    y = encabezado(l, "Piezas y puntos", IZQUIERDA, y + SEPARACION);
+    static const char* const PIEZAS[4] = {"Roja oscura: 200", "Gris: 50", "Verde: 500",
+                                          "Carmesí: 1000"};
     for (int t = 0; t < 4; ++t) {
-        const int x = IZQUIERDA + (t % 2) * 150, base = y + (t / 2) * 20;
-        l.disco(x + 6, base - 4, 6.5, Paleta::TINTA);
-        l.disco(x + 6, base - 4, 5.5, Paleta::PIEZA[t]);
+        const int x = IZQUIERDA + (t % 2) * 150, base = y + (t / 2) * 19;
+        l.disco(x + 6, base - 4, 7.5, Paleta::TINTA);
+        l.esfera(x + 6, base - 4, 6.5, Paleta::PIEZA_ENCENDIDA[t]);
         normal.escribir(l, PIEZAS[t], x + 18, base, TAM, Paleta::TINTA);
     }
     y = parrafo(l,
-                "Cada golpe suma los puntos de la pieza. Las piezas golpeadas desaparecen "
-                "cuando la bola sale por abajo del tablero.",
-                IZQUIERDA, y + 44, COLUMNA);
-    y = encabezado(l, "Partida", IZQUIERDA, y + 8);
+                "Cada toque de la bola suma los puntos de la pieza, aunque se repita en el "
+                "mismo tiro. Cuando la bola sale por abajo acaba el tiro y desaparecen las "
+                "piezas golpeadas.",
+                IZQUIERDA, y + 40, COLUMNA);
+    y = encabezado(l, "Bolas", IZQUIERDA, y + SEPARACION);
     y = parrafo(l,
-                "Hay 20 bolas por partida y cada tiro gasta una. Los tres niveles se juegan "
-                "en ciclo. El aro que oscila abajo da una bola más por cada instante en que "
-                "retiene la bola.",
+                "Empiezas con 20 y cada tiro gasta una; sin bolas sigues tirando y la cuenta "
+                "baja de cero. Mientras el aro de abajo retiene la bola, quieta hasta que el "
+                "aro se aparta, ganas una bola en cada actualización (unas 29 por segundo).",
                 IZQUIERDA, y, COLUMNA);
-    y = encabezado(l, "Ratón", IZQUIERDA, y + 8);
-    y = tecla(l, "Mover", "Apunta el cañón, hasta 80° a cada lado.", IZQUIERDA, y, 78);
-    y = tecla(l, "Botón izq.", "Al soltarlo, dispara.", IZQUIERDA, y, 78);
-    return tecla(l, "Botón der.", "Arrastrándolo, gira la vista.", IZQUIERDA, y, 78);
+    y = encabezado(l, "Niveles", IZQUIERDA, y + SEPARACION);
+    return parrafo(l,
+                   "Al superar el 3 sale el cartel de victoria, con fuegos artificiales, y "
+                   "vuelves al nivel 1 con 20 bolas y 0 puntos. Al superar el 1 o el 2 pasas "
+                   "al siguiente si te queda alguna bola; si no, sale el cartel de derrota, "
+                   "vuelves a 20 bolas y 0 puntos y el tablero queda vacío: el próximo tiro "
+                   "pasa al nivel siguiente. Un clic quita el cartel.",
+                   IZQUIERDA, y, COLUMNA);
 }
 
 int PintorAyuda::columnaDerecha(Lienzo& l) {
     // Junto al hueco del botón de salida, sin entrar en él.
-    normal.escribir(l, "Para volver", DERECHA, 98, TAM, Paleta::TEXTO_TENUE.por(0.8));
-    normal.escribir(l, "al juego:", DERECHA, 113, TAM, Paleta::TEXTO_TENUE.por(0.8));
-    l.trazo(DERECHA + 70, 109, HUECO_IZQ - 8, 109, 1.6, Paleta::TEXTO_TENUE);
-    l.trazo(HUECO_IZQ - 14, 104, HUECO_IZQ - 8, 109, 1.6, Paleta::TEXTO_TENUE);
-    l.trazo(HUECO_IZQ - 14, 114, HUECO_IZQ - 8, 109, 1.6, Paleta::TEXTO_TENUE);
+    normal.escribir(l, "Para volver", DERECHA, 94, TAM, Paleta::TEXTO_TENUE.por(0.8));
+    normal.escribir(l, "al juego:", DERECHA, 108, TAM, Paleta::TEXTO_TENUE.por(0.8));
+    l.trazo(DERECHA + 70, 104, HUECO_IZQ - 8, 104, 1.6, Paleta::TEXTO_TENUE);
+    l.trazo(HUECO_IZQ - 14, 99, HUECO_IZQ - 8, 104, 1.6, Paleta::TEXTO_TENUE);
+    l.trazo(HUECO_IZQ - 14, 109, HUECO_IZQ - 8, 104, 1.6, Paleta::TEXTO_TENUE);
 
-    int y = encabezado(l, "Teclado", DERECHA, 152);
-    y = tecla(l, "1 2 3", "Enciende o apaga la luz ambiental, la difusa o la especular.", DERECHA,
-              y, 58);
-    y = tecla(l, "4 5 6",
-              "Pide en la consola el color RGBA de la luz ambiental, difusa o especular.", DERECHA,
-              y, 58);
-    y = tecla(l, "7", "Pide en la consola la posición x y z de la luz difusa.", DERECHA, y, 58);
-    y = tecla(l, "H J K L", "Dibujo en alambre, plano, suave o texturado.", DERECHA, y, 58);
-    y = tecla(l, "P", "Pausa.", DERECHA, y, 58);
-    y = tecla(l, "V", "La siguiente de las nueve cámaras.", DERECHA, y, 58);
-    y = tecla(l, "Y", "Cámara que sigue a la bola: sí o no.", DERECHA, y, 58);
-    y = tecla(l, "– +", "Velocidad del juego, de 0,1x a 4x (teclas del teclado numérico).", DERECHA,
-              y, 58);
-    y = tecla(l, "Esc, Q", "Salir del juego.", DERECHA, y, 58);
+    int y = encabezado(l, "Ratón", DERECHA, 134);
+    y = tecla(l, "Mover",
+              "Gira el cañón hasta 80° a cada lado; con el ratón quieto sigue girando, "
+              "salvo tras un movimiento muy corto.",
+              DERECHA, y, 66);
+    y = tecla(l, "Botón izq.", "Al soltarlo, dispara.", DERECHA, y, 66);
+    y = tecla(l, "Botón der.", "Arrastrado, gira la vista (sólo con cámaras fijas).", DERECHA, y,
+              66);
+    y = encabezado(l, "Teclado", DERECHA, y + SEPARACION);
+    y = tecla(l, "1 2 3", "Enciende o apaga la luz ambiental, difusa o especular.", DERECHA, y, 50);
+    y = tecla(l, "4 5 6", "Color RGBA de la luz ambiental, difusa o especular.", DERECHA, y, 50);
+    y = tecla(l, "7", "Posición x y z de la luz difusa.", DERECHA, y, 50);
+    y = tecla(l, "H J K L", "Alambre, plano, suave o texturado.", DERECHA, y, 50);
+    y = tecla(l, "P", "Pausa.", DERECHA, y, 50);
+    y = tecla(l, "V", "La siguiente de las nueve cámaras fijas.", DERECHA, y, 50);
+    y = tecla(l, "Y", "Cámara que sigue a la bola: sí o no.", DERECHA, y, 50);
+    y = tecla(l, "– +", "Del teclado numérico: velocidad, de 0,1x a 4x en ciclo.", DERECHA, y, 50);
+    y = tecla(l, "Esc, Q", "Salir del juego.", DERECHA, y, 50);
     return parrafo(l,
-                   "Tras las teclas 4 a 7 el juego se detiene hasta que escribas los números "
-                   "en la consola, separados por espacios, y pulses Intro.",
-                   DERECHA, y + 8, COLUMNA);
+                   "Tras 4 a 7 el juego espera los números en la consola, separados por "
+                   "espacios, y un Intro.",
+                   DERECHA, y + 3, COLUMNA);
 }
 
 Lienzo PintorAyuda::pagina(std::string& error) {
@@ -99,10 +115,11 @@ Lienzo PintorAyuda::pagina(std::string& error) {
     l.degradado(0, 0, ANCHO, 64, Paleta::PANEL_ARRIBA, {0.12, 0.11, 0.19});
     l.rellenar(0, 64, ANCHO, 67, Paleta::DORADO);
     negrita.escribir(l, "Ayuda", 24, 42, 26, Paleta::DORADO);
-    normal.escribir(l, "Cómo se juega y todos los controles. El juego espera en pausa.", 124, 29,
-                    TAM, Paleta::TEXTO_CLARO);
-    normal.escribir(l, "Los botones Ayuda y Ajustes del panel abren esta página y la de ajustes.",
-                    124, 47, TAM, Paleta::TEXTO_CLARO);
+    const auto cabecera = normal.partir(CABECERA, TAM_CABECERA, ANCHO - 8 - CABECERA_X);
+    if (cabecera.size() > CABECERA_LINEAS) error = "la cabecera de la ayuda no cabe";
+    for (size_t i = 0; i < cabecera.size(); ++i)
+        normal.escribir(l, cabecera[i], CABECERA_X, 20 + 15 * static_cast<int>(i), TAM_CABECERA,
+                        Paleta::TEXTO_CLARO);
     l.marco(0, 0, ANCHO, ALTO, 2, Paleta::PANEL_ABAJO);
     l.rellenar(DERECHA - 15, 84, DERECHA - 14, ALTO - 16, Paleta::LINEA_SUAVE);
 

@@ -8,6 +8,14 @@ constexpr int ANCHO = 160, ALTO = 600;
 constexpr int VENTANA_X = 640;  // columna de la ventana donde empieza el panel
 constexpr double CELDA = 15.0;  // tamaño de los dígitos: celda de 7,5 x 15, uno cada 15
 constexpr int MARGEN = 6;
+constexpr int TAM_NOTA = 11, PASO_NOTA = 13;
+
+const char* const DISPARO =
+    "Suelta el botón izquierdo para disparar. Sin bolas se sigue tirando: la cuenta baja de "
+    "cero.";
+const char* const REGLAS =
+    "El aro suma una bola por actualización (unas 29/s) mientras retiene la bola. Superar el "
+    "nivel 1 o 2 sin bolas es perder.";
 
 }  // namespace
 
@@ -28,13 +36,34 @@ void PintorPanel::leyendaPiezas(Lienzo& l, int arriba) {
                             Paleta::TEXTO_TENUE);
     for (int t = 0; t < 4; ++t) {
         const int cx = 22 + (t % 2) * 72, cy = arriba + 26 + (t / 2) * 20;
-        l.disco(cx, cy, 6.5, {0.85, 0.85, 0.9});
-        l.disco(cx, cy, 5.5, Paleta::PIEZA[t]);
+        l.disco(cx, cy, 7.5, {0.85, 0.85, 0.9});
+        l.esfera(cx, cy, 6.5, Paleta::PIEZA_ENCENDIDA[t]);
         negrita.escribir(l, PUNTOS[t], cx + 11, cy + 5, 13, Paleta::TEXTO_CLARO);
     }
 }
 
-Lienzo PintorPanel::menu() {
+int PintorPanel::nota(Lienzo& l, const std::string& texto, int base) {
+    for (const std::string& linea : normal.partir(texto, TAM_NOTA, ANCHO - 12)) {
+        normal.escribirCentrado(l, linea, ANCHO / 2, base, TAM_NOTA, Paleta::TEXTO_TENUE);
+        base += PASO_NOTA;
+    }
+    return base;
+}
+
+int PintorPanel::atajos(Lienzo& l, int base) {
+    static const char* const ATAJOS[][2] = {{"P", "pausa"},          {"V", "otra cámara"},
+                                            {"Y", "seguir la bola"}, {"H J K L", "modo de dibujo"},
+                                            {"Esc, Q", "salir"},     {"– +", "velocidad"}};
+    for (const auto& atajo : ATAJOS) {
+        negrita.escribir(l, atajo[0], 10, base, 12, Paleta::DORADO);
+        normal.escribir(l, atajo[1], 60, base, 12, Paleta::TEXTO_CLARO);
+        base += 15;
+    }
+    // La velocidad va última para que esta aclaración quede pegada a ella.
+    return nota(l, "– + del teclado numérico", base);
+}
+
+Lienzo PintorPanel::menu(std::string& error) {
     Lienzo l(ANCHO, ALTO);
     l.degradado(0, 0, ANCHO, ALTO, Paleta::PANEL_ARRIBA, Paleta::PANEL_ABAJO);
     l.rellenar(0, 0, 2, ALTO, {0.05, 0.05, 0.08});  // separa el panel del tablero
@@ -49,22 +78,13 @@ Lienzo PintorPanel::menu() {
     zonaContador(l, 750, 420, 3);
     negrita.escribir(l, "Nivel", 104, bolas - 6, 13, Paleta::TEXTO_CLARO);
 
-    normal.escribirCentrado(l, "Suelta el botón izquierdo", ANCHO / 2, 212, 11,
-                            Paleta::TEXTO_TENUE);
-    normal.escribirCentrado(l, "del ratón para disparar.", ANCHO / 2, 226, 11, Paleta::TEXTO_TENUE);
-
-    // Entre las filas 255 y 370 van los dos botones: sólo fondo liso.
-    static const char* const ATAJOS[][2] = {{"P", "pausa"},          {"V", "otra cámara"},
-                                            {"Y", "seguir la bola"}, {"H J K L", "modo de dibujo"},
-                                            {"– +", "velocidad"},    {"Esc, Q", "salir"}};
-    normal.escribirCentrado(l, "Teclas", ANCHO / 2, 398, 11, Paleta::TEXTO_TENUE);
-    for (int i = 0; i < 6; ++i) {
-        const int base = 420 + i * 19;
-        negrita.escribir(l, ATAJOS[i][0], 10, base, 12, Paleta::DORADO);
-        normal.escribir(l, ATAJOS[i][1], 60, base, 12, Paleta::TEXTO_CLARO);
-    }
-
+    // Entre las filas 257 y 368 van los dos botones: sólo fondo liso.
+    if (nota(l, DISPARO, 201) - TAM_NOTA > 255)
+        error = "el texto del disparo invade los botones del panel";
+    const int reglas = nota(l, REGLAS, 383);
     const int cuadros = zonaContador(l, 750, 25, 3);
+    if (atajos(l, reglas + 9) - TAM_NOTA > cuadros - 3)
+        error = "las teclas del panel invaden el contador de cuadros";
     const int anchoRotulo = negrita.medir("Cuadros/s", 13);
     negrita.escribir(l, "Cuadros/s", 94 - anchoRotulo, cuadros + 19, 13, Paleta::TEXTO_CLARO);
     return l;

@@ -12,7 +12,9 @@ class PintorPanel {
 public:
     PintorPanel(Tipografia& normal, Tipografia& negrita) : normal(normal), negrita(negrita) {}
 
-    Lienzo menu();
+    // Si algún texto invade los botones o el contador de abajo deja el motivo
+    // en error.
+    Lienzo menu(std::string& error);
     Lienzo boton(const std::string& texto);
 
 private:
@@ -20,6 +22,11 @@ private:
     // devuelve la fila de arriba de la zona.
     int zonaContador(Lienzo& l, int ventanaX, int ventanaY, int digitos);
     void leyendaPiezas(Lienzo& l, int arriba);
+    // Texto partido en líneas centradas desde la línea de base; devuelve la
+    // siguiente.
+    int nota(Lienzo& l, const std::string& texto, int base);
+    // Devuelve la línea de base que sigue a la lista.
+    int atajos(Lienzo& l, int base);
 
     Tipografia& normal;
     Tipografia& negrita;
