@@ -99,6 +99,9 @@ private:
     void siguienteCamara();
     void alternarCamara();
     void moverFuego(int indice);
+    void disparar();
+    void terminarTiro();
+    void terminarNivel();
 
     SDL_Surface* pantalla = nullptr;
     bool corriendo = false;

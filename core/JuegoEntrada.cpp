@@ -169,7 +169,9 @@ void Juego::botonLiberado(const SDL_Event* evento) {
     if (evento->button.button == SDL_BUTTON_LEFT) {
         if (!botonIzquierdo) return;
         botonIzquierdo = false;
-        Interfaz::getInstance()->click(evento->button.x, evento->button.y);
+        // Un clic que toma una imagen no dispara, aunque el juego esté listo.
+        if (!Interfaz::getInstance()->click(evento->button.x, evento->button.y) && estado == LISTO)
+            disparar();
     } else if (evento->button.button == SDL_BUTTON_RIGHT) {
         botonDerecho = false;
     }

@@ -6,6 +6,7 @@
 
 #include "Ayudas.h"
 #include "core/Juego.h"
+#include "playfield/Pelotita.h"
 #include "particles/SistemaParticulas.h"
 #include "screens/CargadorNivel.h"
 #include "screens/Imagen2D.h"
@@ -74,6 +75,43 @@ TEST(Asignaciones, NingunaReservaPorCuadro) {
     Interfaz::getInstance()->click(700, 600 - 255);
     ASSERT_TRUE(Interfaz::getInstance()->getPaginaAjustes().isVisible());
     EXPECT_EQ(cuadros(juego, 10), 0);
+}
+
+TEST(Asignaciones, TirosEnterosYFuegosSinReservas) {
+    setenv("GALLIUM_DRIVER", "softpipe", 1);
+    Ayudas::Carpeta carpeta(true);
+    // Sin blancos: cada tiro despeja su nivel y el tercero gana.
+    carpeta.escribir("resources/pantalla1.txt", "4\n9 10 1\n8.5 6 1\n10 4 2\n4 8 3\n");
+    carpeta.escribir("resources/pantalla2.txt", "0\n");
+    carpeta.escribir("resources/pantalla3.txt", "0\n");
+    carpeta.enlazarRecursos();
+    Juego& juego = Ayudas::juego();
+    CargadorNivel().cargarNivel(juego, "resources/pantalla1.txt");
+    cuadros(juego, 3);
+    SDL_Event e = {};
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.x = e.button.y = 100;
+    for (int tiro = 0; tiro < 3; tiro++) {
+        e.type = SDL_MOUSEBUTTONDOWN;
+        juego.manejarEvento(&e);
+        e.type = SDL_MOUSEBUTTONUP;
+        juego.manejarEvento(&e);
+        ASSERT_EQ(juego.getEstado(), Juego::EN_VUELO);
+        // Sólo el paso que termina el tiro reserva: la bola nueva y el nivel.
+        long enVuelo = 0, pasos = 0;
+        while (juego.getPelotitas().front()->getY() > 0.0f) {
+            enVuelo += cuadros(juego, 1);
+            pasos++;
+        }
+        EXPECT_EQ(enVuelo, 0) << "tiro " << tiro;
+        EXPECT_GT(pasos, 20);
+        cuadros(juego, 1);
+        EXPECT_EQ(juego.getEstado(), Juego::LISTO);
+    }
+    ASSERT_TRUE(juego.isFuegosActivos());
+    // La primera tanda de cada fuego reserva sus chispas; después se reusan.
+    cuadros(juego, 60);
+    EXPECT_EQ(cuadros(juego, 60), 0);
 }
 
 TEST(Asignaciones, LasParticulasSeReservanUnaSolaVez) {

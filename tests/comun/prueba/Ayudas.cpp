@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -124,6 +125,14 @@ void Carpeta::enlazarRecurso(const std::string& nombre) const {
     std::string origen = std::string(RAIZ_REPOSITORIO) + "/resources/" + nombre;
     std::string destino = camino + "/resources/" + nombre;
     if (symlink(origen.c_str(), destino.c_str()) != 0) throw std::runtime_error("symlink " + destino);
+}
+
+void Carpeta::enlazarRecursos() const {
+    namespace fs = std::filesystem;
+    for (const auto& e : fs::directory_iterator(std::string(RAIZ_REPOSITORIO) + "/resources")) {
+        const std::string nombre = e.path().filename();
+        if (!fs::exists(camino + "/resources/" + nombre)) enlazarRecurso(nombre);
+    }
 }
 
 }  // namespace Ayudas

@@ -54,6 +54,8 @@ public:
     std::string escribir(const std::string& nombre, const std::string& contenido) const;
     // Enlaza un recurso del repositorio en resources/ de esta carpeta.
     void enlazarRecurso(const std::string& nombre) const;
+    // Enlaza todos los recursos que la prueba no haya escrito ya.
+    void enlazarRecursos() const;
 
 private:
     std::string camino;
