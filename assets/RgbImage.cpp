@@ -1,15 +1,16 @@
 #include "assets/RgbImage.h"
 
+#include "assets/ArchivoBinario.h"
 #include "core/Sistema.h"
 
 #include <SDL.h>
-#include <sys/stat.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr uint32_t BI_BITFIELDS = 3;
 constexpr size_t CABECERA_ARCHIVO = 14;
 constexpr size_t CABECERA_INFO = 40;
 constexpr size_t LARGO_MASCARAS = 12;
-constexpr long LARGO_MAXIMO_ARCHIVO = 64L << 20;
+constexpr size_t LARGO_MAXIMO_ARCHIVO = 64u << 20;
 // SDL 1.2 no crea superficies más grandes y guarda el largo de un búfer en int.
 constexpr int64_t ANCHO_MAXIMO_SDL = 16383;
 constexpr uint64_t ALTO_MAXIMO_SDL = 65535;
@@ -274,36 +275,24 @@ RgbImage* decodificarDib(const unsigned char* datos, size_t largo, const char** 
 }
 
 RgbImage* loadDibImage(const char* ruta) {
-    FILE* archivo = std::fopen(ruta, "rb");
-    struct stat estado;
-    if (!archivo || fstat(fileno(archivo), &estado) != 0 || !S_ISREG(estado.st_mode) ||
-        estado.st_size == 0) {
-        // Un archivo vacío tampoco se puede proyectar en memoria: no se abre.
-        if (archivo) std::fclose(archivo);
+    std::vector<unsigned char> datos;
+    switch (ArchivoBinario::leer(ruta, LARGO_MAXIMO_ARCHIVO, datos)) {
+        case ArchivoBinario::Resultado::Grande:
+            avisar(SIN_MEMORIA);
+            return nullptr;
+        case ArchivoBinario::Resultado::NoAbre:
+            avisarSinAbrir(ruta);
+            return nullptr;
+        case ArchivoBinario::Resultado::Leido:
+            break;
+    }
+    // Un archivo vacío (o una carpeta) tampoco se podría proyectar en memoria.
+    if (datos.empty()) {
         avisarSinAbrir(ruta);
         return nullptr;
     }
-    if (estado.st_size > LARGO_MAXIMO_ARCHIVO) {
-        std::fclose(archivo);
-        avisar(SIN_MEMORIA);
-        return nullptr;
-    }
-    const size_t largo = estado.st_size;
-    unsigned char* datos = static_cast<unsigned char*>(std::malloc(largo));
-    const bool leido = datos && std::fread(datos, 1, largo, archivo) == largo;
-    std::fclose(archivo);
-    if (!leido) {
-        std::free(datos);
-        if (datos) {
-            avisarSinAbrir(ruta);
-        } else {
-            avisar(SIN_MEMORIA);
-        }
-        return nullptr;
-    }
     const char* error = nullptr;
-    RgbImage* imagen = decodificarDib(datos, largo, &error);
-    std::free(datos);
+    RgbImage* imagen = decodificarDib(datos.data(), datos.size(), &error);
     if (!imagen) avisar(error);
     return imagen;
 }
