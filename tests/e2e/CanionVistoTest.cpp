@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 
+#include "CarpetaJuego.h"
 #include "Comparacion.h"
 #include "Proyeccion.h"
 #include "Sesion.h"
@@ -14,25 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Una carpeta de juego con los recursos del repositorio, salvo los que la
-// prueba cambia por los suyos; se borra al terminar.
-class CarpetaJuego {
-public:
-    explicit CarpetaJuego(const std::map<std::string, std::string>& propios) {
-        char plantilla[] = "/tmp/vq-canionXXXXXX";
-        ruta = mkdtemp(plantilla);
-        fs::create_directory(ruta / "resources");
-        for (const auto& e : fs::directory_iterator(fs::path(RAIZ_REPOSITORIO) / "resources")) {
-            const std::string nombre = e.path().filename();
-            if (propios.count(nombre) == 0) fs::create_symlink(e.path(), ruta / "resources" / nombre);
-        }
-        for (const auto& [nombre, bytes] : propios)
-            std::ofstream(ruta / "resources" / nombre, std::ios::binary) << bytes;
-    }
-    ~CarpetaJuego() { fs::remove_all(ruta); }
-    fs::path ruta;
-};
 
 std::string leer(const fs::path& ruta) {
     std::ifstream archivo(ruta, std::ios::binary);
@@ -94,7 +75,7 @@ TEST(CanionVisto, UnModeloDeAssimpEnSuLugar) {
     fs::remove_all(obj);
 
     EscritorioX x;
-    ProcesoJuego juego(carpeta.ruta);
+    ProcesoJuego juego(carpeta.getRuta());
     const Window dialogo = x.esperarVentana("Pantalla Completa", 15);
     ASSERT_NE(dialogo, 0u) << juego.error();
     x.tocarTecla(dialogo, "n");
@@ -121,7 +102,7 @@ TEST(CanionVisto, UnModeloCortadoYSuTexturaRotaNoLoDetienen) {
     CarpetaJuego carpeta({{"hyperb.3ds", modelo.substr(0, modelo.size() / 3)},
                           {"hyperb.bmp", std::string(60, '\x07')}});
     EscritorioX x;
-    ProcesoJuego juego(carpeta.ruta);
+    ProcesoJuego juego(carpeta.getRuta());
     const Window dialogo = x.esperarVentana("Pantalla Completa", 15);
     ASSERT_NE(dialogo, 0u) << juego.error();
     x.tocarTecla(dialogo, "n");

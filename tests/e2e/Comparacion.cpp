@@ -43,3 +43,54 @@ double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBit
     }
     return static_cast<double>(iguales) / total;
 }
+
+bool mismasFilas(const EscritorioX::Captura& a, const EscritorioX::Captura& b, int y0, int y1) {
+    for (int y = y0; y < y1; y++) {
+        for (int x = 0; x < 640; x++) {
+            const EscritorioX::Color p = a.desdeAbajo(x, y), q = b.desdeAbajo(x, y);
+            if (p.r != q.r || p.g != q.g || p.b != q.b) return false;
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// Centro de cada segmento en una celda de 7,5 x 15, en el orden de la tabla
+// del juego: abajo izq., arriba izq., arriba, arriba der., abajo der., abajo, medio.
+const double SEGMENTOS[7][2] = {{0, 3.75}, {0, 11.25}, {3.75, 15}, {7.5, 11.25},
+                                {7.5, 3.75}, {3.75, 0}, {3.75, 7.5}};
+const int DIGITOS[10] = {0x3F, 0x18, 0x6D, 0x7C, 0x5A, 0x76, 0x77, 0x1E, 0x7F, 0x7E};
+
+// Las líneas del contador son del violeta (0,3, 0,295, 0,464), sin suavizar.
+bool trazo(const EscritorioX::Captura& c, double x, double y) {
+    for (int dx = -1; dx <= 1; dx++) {
+        for (int dy = -1; dy <= 1; dy++) {
+            if (parecidos(c.desdeAbajo(int(x + 0.5) + dx, int(y + 0.5) + dy), {77, 75, 118}, 20))
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int leerContador(const EscritorioX::Captura& captura, int x, int y) {
+    int valor = 0, signo = 1, celdas = 0;
+    for (int celda = 0;; celda++) {
+        int bits = 0;
+        for (int s = 0; s < 7; s++)
+            bits |= trazo(captura, x + 15 * celda + SEGMENTOS[s][0], y + SEGMENTOS[s][1]) << s;
+        if (bits == 0) break;
+        if (celda == 0 && bits == 0x40) {
+            signo = -1;
+            continue;
+        }
+        int digito = 0;
+        while (digito < 10 && DIGITOS[digito] != bits) digito++;
+        if (digito == 10) return SIN_NUMERO;
+        valor = valor * 10 + digito;
+        celdas++;
+    }
+    return celdas > 0 ? signo * valor : SIN_NUMERO;
+}

@@ -17,4 +17,15 @@ double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBit
 
 bool parecidos(const EscritorioX::Color& a, const std::array<int, 3>& b, int tolerancia);
 
+// Si dos capturas tienen iguales las filas de la ventana [y0, y1) (origen
+// abajo), en las columnas del tablero.
+bool mismasFilas(const EscritorioX::Captura& a, const EscritorioX::Captura& b, int y0, int y1);
+
+// Lee un contador del panel: dígitos de siete segmentos de 15 píxeles con la
+// primera celda en (x, y) de la ventana (origen abajo a la izquierda). Un
+// menos es una celda con sólo el segmento del medio. Sin dígitos legibles
+// devuelve SIN_NUMERO.
+constexpr int SIN_NUMERO = -1000000;
+int leerContador(const EscritorioX::Captura& captura, int x, int y);
+
 #endif

@@ -3,22 +3,22 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
 
 ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::vector<std::string>& entorno) {
-    int salidaTubo[2], errorTubo[2];
-    if (pipe(salidaTubo) != 0 || pipe(errorTubo) != 0) throw std::runtime_error("pipe");
+    int salidaTubo[2], errorTubo[2], entradaTubo[2];
+    if (pipe(salidaTubo) != 0 || pipe(errorTubo) != 0 || pipe(entradaTubo) != 0)
+        throw std::runtime_error("pipe");
     pid = fork();
     if (pid == 0) {
         dup2(salidaTubo[1], 1);
         dup2(errorTubo[1], 2);
-        int nulo = open("/dev/null", O_RDONLY);
-        dup2(nulo, 0);
+        dup2(entradaTubo[0], 0);
         close(salidaTubo[0]);
         close(errorTubo[0]);
+        close(entradaTubo[1]);
         for (const std::string& v : entorno) putenv(const_cast<char*>(v.c_str()));
         if (chdir(carpeta.c_str()) != 0) _exit(126);
         execl(JUEGO, JUEGO, static_cast<char*>(nullptr));
@@ -26,11 +26,19 @@ ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::vector<std::st
     }
     close(salidaTubo[1]);
     close(errorTubo[1]);
+    close(entradaTubo[0]);
+    entrada = entradaTubo[1];
     lectorSalida = std::thread(&ProcesoJuego::leer, this, salidaTubo[0], std::ref(textoSalida));
     lectorError = std::thread(&ProcesoJuego::leer, this, errorTubo[0], std::ref(textoError));
 }
 
+void ProcesoJuego::escribirEntrada(const std::string& texto) {
+    if (write(entrada, texto.data(), texto.size()) != static_cast<ssize_t>(texto.size()))
+        throw std::runtime_error("no se pudo escribir en la entrada del juego");
+}
+
 ProcesoJuego::~ProcesoJuego() {
+    close(entrada);
     if (estado < 0 && pid > 0) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);

@@ -11,7 +11,7 @@
 class ProcesoJuego {
 public:
     // Arranca el juego en la carpeta dada, con variables de entorno extra
-    // ("NOMBRE=valor"). La entrada estándar no es una terminal.
+    // ("NOMBRE=valor"). La entrada estándar es un tubo, no una terminal.
     explicit ProcesoJuego(const std::string& carpeta, const std::vector<std::string>& entorno = {});
     ~ProcesoJuego();
     ProcesoJuego(const ProcesoJuego&) = delete;
@@ -22,6 +22,8 @@ public:
     bool esperarError(const std::string& texto, double segundos);
     std::string salida();
     std::string error();
+    // Escribe en la entrada estándar del juego, como quien teclea en la consola.
+    void escribirEntrada(const std::string& texto);
     // Espera el fin del proceso; devuelve su estado de salida o -1.
     int esperarFin(double segundos);
 
@@ -30,6 +32,7 @@ private:
     void leer(int fd, std::string& destino);
 
     pid_t pid = -1;
+    int entrada = -1;
     int estado = -1;
     std::mutex candado;
     std::string textoSalida, textoError;

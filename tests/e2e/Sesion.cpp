@@ -3,7 +3,8 @@
 #include <chrono>
 #include <thread>
 
-Sesion::Sesion(const std::vector<std::string>& entorno) : juego(RAIZ_REPOSITORIO, entorno) {
+Sesion::Sesion(const std::vector<std::string>& entorno, const std::string& carpeta)
+    : juego(carpeta, entorno) {
     dialogo = x.esperarVentana("Pantalla Completa", 15);
     if (dialogo == 0) return;
     x.tocarTecla(dialogo, "n");

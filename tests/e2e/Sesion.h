@@ -15,7 +15,8 @@ struct Sesion {
     Window dialogo = 0;
     Window ventana = 0;
 
-    explicit Sesion(const std::vector<std::string>& entorno = {});
+    explicit Sesion(const std::vector<std::string>& entorno = {},
+                    const std::string& carpeta = RAIZ_REPOSITORIO);
     // Captura cuando ya pasaron unos cuadros desde la última acción.
     EscritorioX::Captura mirar();
 };
