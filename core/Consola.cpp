@@ -1,10 +1,14 @@
 #include "core/Consola.h"
 
+#include "core/Sistema.h"
+
 #include <cstdio>
 #include <iostream>
 #include <limits>
 
 void Consola::preguntar(const char* pregunta, std::istream& entrada, float* valores, int n) {
+    // Mientras se espera al jugador, Ctrl+C y kill terminan el juego.
+    Sistema::EsperaInterrumpible espera;
     std::fputs(pregunta, stdout);
     std::fflush(stdout);
     for (int i = 0; i < n; i++) valores[i] = 0.0f;

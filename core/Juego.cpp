@@ -38,6 +38,7 @@ Juego::Juego() {
 }
 
 void Juego::abrirVentana() {
+    Sistema::sostenerPantalla();
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::fprintf(stderr, "No se puede inicializar SDL: %s\n", SDL_GetError());
         std::exit(1);

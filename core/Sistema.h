@@ -19,6 +19,26 @@ uint32_t milisegundos();
 // Dirección de una función de OpenGL (extensiones); nulo si no existe.
 void* funcionGL(const char* nombre);
 
+// Abre una conexión con la pantalla y la mantiene hasta el final. Un
+// servidor X sin otro cliente se reinicia cuando se va el último, y SDL abre y
+// cierra una conexión de prueba antes de la suya: sin ésta, la suya puede caer
+// en medio del reinicio. Reintenta un momento si el servidor se está reiniciando.
+void sostenerPantalla();
+
+// Mientras vive, Ctrl+C y kill terminan el programa en el acto. Se usa
+// mientras el juego espera al jugador (una pregunta, un aviso, la consola):
+// el aviso de salida que SDL pone en su cola nadie lo leería.
+class EsperaInterrumpible {
+public:
+    EsperaInterrumpible();
+    ~EsperaInterrumpible();
+    EsperaInterrumpible(const EsperaInterrumpible&) = delete;
+    EsperaInterrumpible& operator=(const EsperaInterrumpible&) = delete;
+
+private:
+    void (*anteriores[3])(int);
+};
+
 // Pregunta de Sí o No al jugador. Fallo si no hubo respuesta.
 Respuesta preguntarSiNo(const char* titulo, const char* texto);
 

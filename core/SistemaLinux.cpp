@@ -3,7 +3,11 @@
 #include "core/DialogoX11.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
+
 #include <cctype>
+#include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -84,7 +88,30 @@ void* funcionGL(const char* nombre) {
     return conocida ? SDL_GL_GetProcAddress(nombre) : nullptr;
 }
 
+void sostenerPantalla() {
+    static Display* sostenida = nullptr;
+    if (sostenida != nullptr || std::getenv("DISPLAY") == nullptr) return;
+    // Un reinicio del servidor dura unas décimas de segundo.
+    for (int intento = 0; intento < 30 && sostenida == nullptr; ++intento) {
+        sostenida = XOpenDisplay(nullptr);
+        if (sostenida == nullptr) usleep(100000);
+    }
+}
+
+namespace {
+const int SENALES[3] = {SIGINT, SIGTERM, SIGHUP};
+}  // namespace
+
+EsperaInterrumpible::EsperaInterrumpible() {
+    for (int i = 0; i < 3; ++i) anteriores[i] = std::signal(SENALES[i], SIG_DFL);
+}
+
+EsperaInterrumpible::~EsperaInterrumpible() {
+    for (int i = 0; i < 3; ++i) std::signal(SENALES[i], anteriores[i]);
+}
+
 Respuesta preguntarSiNo(const char* titulo, const char* texto) {
+    EsperaInterrumpible espera;
     switch (DialogoX11(titulo, texto).preguntar()) {
         case DialogoX11::Resultado::Si:
             return Respuesta::Si;
@@ -99,6 +126,7 @@ Respuesta preguntarSiNo(const char* titulo, const char* texto) {
 }
 
 void avisar(const char* titulo, const char* texto) {
+    EsperaInterrumpible espera;
     DialogoX11(titulo, texto).avisar();
 }
 

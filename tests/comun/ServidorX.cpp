@@ -6,11 +6,12 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <vector>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-ServidorX::ServidorX(int ancho, int alto) {
+ServidorX::ServidorX(int ancho, int alto, bool reiniciable) {
     int tubo[2];
     if (pipe(tubo) != 0) throw std::runtime_error("pipe");
     pid = fork();
@@ -22,8 +23,11 @@ ServidorX::ServidorX(int ancho, int alto) {
         std::string pantalla = std::to_string(ancho) + "x" + std::to_string(alto) + "x24";
         freopen("/dev/null", "w", stdout);
         freopen("/dev/null", "w", stderr);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", pantalla.c_str(),
-               "-nolisten", "tcp", "-noreset", "+extension", "GLX", static_cast<char*>(nullptr));
+        std::vector<const char*> argumentos = {"Xvfb",     "-displayfd", fd.c_str(), "-screen", "0",
+                                               pantalla.c_str(), "-nolisten", "tcp", "+extension", "GLX"};
+        if (!reiniciable) argumentos.push_back("-noreset");
+        argumentos.push_back(nullptr);
+        execvp("Xvfb", const_cast<char* const*>(argumentos.data()));
         _exit(127);
     }
     close(tubo[1]);

@@ -8,7 +8,9 @@
 // la pantalla de quien las corre y funcionan en máquinas sin pantalla.
 class ServidorX {
 public:
-    ServidorX(int ancho, int alto);
+    // Con reiniciable, el servidor se reinicia cada vez que se va su último
+    // cliente, como uno que arranca xinit o un Xvfb sin -noreset.
+    ServidorX(int ancho, int alto, bool reiniciable = false);
     ~ServidorX();
     ServidorX(const ServidorX&) = delete;
     ServidorX& operator=(const ServidorX&) = delete;

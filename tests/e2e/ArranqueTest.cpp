@@ -2,10 +2,15 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
+#include <thread>
+
 #include "Comparacion.h"
 #include "EscritorioX.h"
 #include "MapaBits.h"
 #include "ProcesoJuego.h"
+#include "ServidorX.h"
 #include "Sesion.h"
 
 namespace {
@@ -67,4 +72,49 @@ TEST(Arranque, SinLaImagenDelTableroTerminaConEstadoCero) {
     EXPECT_EQ(juego.esperarFin(15), 0);
     EXPECT_EQ(juego.error(), "No se puede cargar el bitmap: resources/pantalla1.bmp\n");
     rmdir(plantilla);
+}
+
+TEST(Arranque, ArrancaSiempreEnUnServidorQueSeReinicia) {
+    // Sin -noreset el servidor se reinicia cada vez que se va su último
+    // cliente. Mientras el juego arranca, otros clientes van y vienen (como
+    // los de un escritorio que recién empieza) y provocan reinicios.
+    ServidorX reiniciable(1024, 768, true);
+    for (int vez = 0; vez < 4; vez++) {
+        ProcesoJuego juego(RAIZ_REPOSITORIO);
+        const auto fin = std::chrono::steady_clock::now() + std::chrono::milliseconds(1000);
+        while (std::chrono::steady_clock::now() < fin) {
+            if (Display* d = XOpenDisplay(nullptr)) XCloseDisplay(d);
+            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        }
+        EscritorioX x;
+        const Window dialogo = x.esperarVentana("Pantalla Completa", 15);
+        ASSERT_NE(dialogo, 0u) << "vez " << vez << ": " << juego.error();
+        x.tocarTecla(dialogo, "n");
+        const Window ventana = x.esperarVentana("Vorlix Quintar", 15);
+        ASSERT_NE(ventana, 0u) << "vez " << vez << ": " << juego.error();
+        x.tocarTecla(ventana, "q");
+        EXPECT_EQ(juego.esperarFin(10), 0) << "vez " << vez;
+        EXPECT_EQ(juego.error(), "");
+    }
+}
+
+TEST(Arranque, CtrlCYKillLoTerminanEnCualquierMomento) {
+    {
+        EscritorioX x;
+        ProcesoJuego juego(RAIZ_REPOSITORIO);
+        ASSERT_NE(x.esperarVentana("Pantalla Completa", 15), 0u);
+        juego.senal(SIGINT);
+        EXPECT_EQ(juego.esperarFin(5), 128 + SIGINT);
+    }
+    Sesion s;
+    ASSERT_NE(s.ventana, 0u);
+    s.x.tocarTecla(s.ventana, "4");
+    ASSERT_TRUE(s.juego.esperarSalida("Ingrese los valores RGBA de la nueva luz ambiental: ", 5));
+    s.juego.senal(SIGTERM);
+    EXPECT_EQ(s.juego.esperarFin(5), 128 + SIGTERM);
+    // Jugando, Ctrl+C cierra el juego como la ventana: estado 0.
+    Sesion t;
+    ASSERT_NE(t.ventana, 0u);
+    t.juego.senal(SIGINT);
+    EXPECT_EQ(t.juego.esperarFin(5), 0);
 }

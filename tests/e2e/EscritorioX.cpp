@@ -23,7 +23,12 @@ int ignorarError(Display*, XErrorEvent*) {
 
 }  // namespace
 
-EscritorioX::EscritorioX() : pantalla(XOpenDisplay(nullptr)) {
+EscritorioX::EscritorioX() : pantalla(nullptr) {
+    // Un servidor que se está reiniciando rechaza conexiones un momento.
+    for (int intento = 0; intento < 30 && pantalla == nullptr; intento++) {
+        pantalla = XOpenDisplay(nullptr);
+        if (pantalla == nullptr) pausa(100);
+    }
     if (pantalla == nullptr) throw std::runtime_error("no se puede abrir la pantalla X");
     XSetErrorHandler(ignorarError);
 }

@@ -37,14 +37,18 @@ void ProcesoJuego::escribirEntrada(const std::string& texto) {
         throw std::runtime_error("no se pudo escribir en la entrada del juego");
 }
 
+void ProcesoJuego::senal(int numero) {
+    kill(pid, numero);
+}
+
 ProcesoJuego::~ProcesoJuego() {
     close(entrada);
     if (estado < 0 && pid > 0) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    lectorSalida.join();
-    lectorError.join();
+    if (lectorSalida.joinable()) lectorSalida.join();
+    if (lectorError.joinable()) lectorError.join();
 }
 
 void ProcesoJuego::leer(int fd, std::string& destino) {
@@ -90,6 +94,9 @@ int ProcesoJuego::esperarFin(double segundos) {
         int s = 0;
         if (waitpid(pid, &s, WNOHANG) == pid) {
             estado = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
+            // Lo último que escribió puede estar todavía en los tubos.
+            lectorSalida.join();
+            lectorError.join();
         } else {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }

@@ -24,7 +24,10 @@ public:
     std::string error();
     // Escribe en la entrada estándar del juego, como quien teclea en la consola.
     void escribirEntrada(const std::string& texto);
-    // Espera el fin del proceso; devuelve su estado de salida o -1.
+    // Manda una señal al juego, como Ctrl+C (SIGINT) o kill (SIGTERM).
+    void senal(int numero);
+    // Espera el fin del proceso y de su salida; devuelve su estado de salida,
+    // 128 + la señal si lo terminó una, o -1 si no terminó a tiempo.
     int esperarFin(double segundos);
 
 private:

@@ -21,6 +21,10 @@ void* Sistema::funcionGL(const char* nombre) {
     return sinFuncionesGL ? nullptr : SDL_GL_GetProcAddress(nombre);
 }
 
+void Sistema::sostenerPantalla() {}
+Sistema::EsperaInterrumpible::EsperaInterrumpible() : anteriores{} {}
+Sistema::EsperaInterrumpible::~EsperaInterrumpible() {}
+
 Sistema::Respuesta Sistema::preguntarSiNo(const char*, const char*) {
     preguntas++;
     return respuesta;
