@@ -80,11 +80,18 @@ TEST(Instalacion, ElLanzadorArrancaElJuegoMovidoDesdeOtraCarpeta) {
     CarpetaTemporal tmp;
     ASSERT_FALSE(tmp.ruta.empty());
     // Sólo el componente del juego: no pisa install_manifest.txt de la compilación.
-    const Resultado r = correr("'" CMAKE "' --install '" COMPILACION "' --component juego --prefix '" +
-                               (tmp.ruta / "primera").string() + "'");
+    // Con el prefijo en usr/ de la carpeta, que hace de raíz de un sistema.
+    Resultado r = correr("'" CMAKE "' --install '" COMPILACION "' --component juego --prefix '" +
+                         (tmp.ruta / "primera/usr").string() + "'");
     ASSERT_EQ(r.codigo, 0) << r.salida;
-    const fs::path raiz = tmp.ruta / "movida";
-    fs::rename(tmp.ruta / "primera", raiz);
+    fs::rename(tmp.ruta / "primera", tmp.ruta / "movida");
+    const fs::path raiz = tmp.ruta / "movida/usr";
+
+    // La descripción de AppStream encuentra su entrada de escritorio y su icono.
+    r = correr("appstreamcli validate-tree --no-net --pedantic '" +
+               (tmp.ruta / "movida").string() + "'");
+    EXPECT_EQ(r.codigo, 0) << r.salida;
+    EXPECT_EQ(r.salida.find(": "), std::string::npos) << r.salida;
 
     const fs::path compartido = raiz / DIR_COMPARTIDO;
     EXPECT_TRUE(fs::is_regular_file(raiz / DIR_PROGRAMAS / "vorlix-quintar/vorlix-quintar"));
