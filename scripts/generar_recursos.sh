@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Recompila el generador de datos y rehace todo lo que hay en resources/.
+# Recompila el generador de datos y rehace todo lo que hay en resources/ y
+# los iconos de empaque/iconos/.
 # Se corre desde cualquier lugar; compila en build/ (o en DIR_COMPILACION).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
@@ -10,5 +11,5 @@ if [ ! -f "$compilacion/CMakeCache.txt" ]; then
 fi
 cmake --build "$compilacion" --target generar-recursos -j2
 
-mkdir -p "$raiz/resources"
-"$compilacion/tools/generar-recursos" "$raiz/resources"
+mkdir -p "$raiz/resources" "$raiz/empaque/iconos"
+"$compilacion/tools/generar-recursos" --iconos "$raiz/empaque/iconos" "$raiz/resources"

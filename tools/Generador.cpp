@@ -6,11 +6,13 @@
 
 #include "tools/DisenadorNiveles.h"
 #include "tools/Escritor3ds.h"
+#include "tools/EscritorPng.h"
 #include "tools/ModeloCanion.h"
 #include "tools/PintorAjustes.h"
 #include "tools/PintorAyuda.h"
 #include "tools/PintorCarteles.h"
 #include "tools/PintorFondos.h"
+#include "tools/PintorIcono.h"
 #include "tools/PintorPanel.h"
 #include "tools/PintorTexturas.h"
 #include "tools/Tipografia.h"
@@ -33,7 +35,10 @@ bool Generador::guardar(const Lienzo& lienzo, const char* nombre) {
 }
 
 bool Generador::escribir(const std::string& contenido, const char* nombre) {
-    const std::string ruta = directorio + "/" + nombre;
+    return escribirEnRuta(contenido, directorio + "/" + nombre);
+}
+
+bool Generador::escribirEnRuta(const std::string& contenido, const std::string& ruta) {
     FILE* archivo = std::fopen(ruta.c_str(), "wb");
     bool bien =
         archivo && std::fwrite(contenido.data(), 1, contenido.size(), archivo) == contenido.size();
@@ -89,6 +94,22 @@ bool Generador::canion() {
     return true;
 }
 
+bool Generador::iconos() {
+    if (directorioIconos.empty()) return true;
+    for (const int lado : PintorIcono::LADOS) {
+        const std::string png =
+            EscritorPng::codificar(PintorIcono::pintar(lado), PintorIcono::opacidad(lado));
+        const std::string ruta =
+            directorioIconos + "/vorlix-quintar-" + std::to_string(lado) + ".png";
+        if (png.empty()) {
+            std::cerr << "No se puede comprimir " << ruta << "\n";
+            return false;
+        }
+        if (!escribirEnRuta(png, ruta)) return false;
+    }
+    return true;
+}
+
 bool Generador::generarTodo() {
     Tipografia normal(FUENTE_NORMAL), negrita(FUENTE_NEGRITA);
     if (!normal.isCargada() || !negrita.isCargada()) {
@@ -122,5 +143,5 @@ bool Generador::generarTodo() {
            guardar(paginaAyuda, "ayuda.bmp") && guardar(ajustes.pagina(), "configuracion.bmp") &&
            guardar(PintorAjustes::tick(), "tick.bmp") && guardar(ganar, "ganar.bmp") &&
            guardar(perder, "perder.bmp") && guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") &&
-           guardar(PintorTexturas::chispa(), "particle.bmp") && canion();
+           guardar(PintorTexturas::chispa(), "particle.bmp") && canion() && iconos();
 }

@@ -7,11 +7,13 @@
 #include "tools/Nivel.h"
 
 // Hace todos los datos del juego (imágenes, niveles y el modelo del cañón)
-// dentro de un directorio que ya existe.
+// dentro de un directorio que ya existe y, si se le da otro, los iconos del
+// escritorio en ése.
 // Antes de escribir un solo nivel comprueba las reglas de los tres.
 class Generador {
 public:
-    explicit Generador(const std::string& directorio) : directorio(directorio) {}
+    Generador(const std::string& directorio, const std::string& directorioIconos)
+        : directorio(directorio), directorioIconos(directorioIconos) {}
 
     // Los errores van a la salida de error; falso si algo no se escribió.
     bool generarTodo();
@@ -19,10 +21,13 @@ public:
 private:
     bool guardar(const Lienzo& lienzo, const char* nombre);
     bool escribir(const std::string& contenido, const char* nombre);
+    bool escribirEnRuta(const std::string& contenido, const std::string& ruta);
     bool niveles();
     bool canion();
+    bool iconos();
 
     std::string directorio;
+    std::string directorioIconos;
 };
 
 #endif

@@ -7,7 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::vector<std::string>& entorno) {
+ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::vector<std::string>& entorno,
+                           const std::string& programa) {
     int salidaTubo[2], errorTubo[2], entradaTubo[2];
     if (pipe(salidaTubo) != 0 || pipe(errorTubo) != 0 || pipe(entradaTubo) != 0)
         throw std::runtime_error("pipe");
@@ -21,7 +22,7 @@ ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::vector<std::st
         close(entradaTubo[1]);
         for (const std::string& v : entorno) putenv(const_cast<char*>(v.c_str()));
         if (chdir(carpeta.c_str()) != 0) _exit(126);
-        execl(JUEGO, JUEGO, static_cast<char*>(nullptr));
+        execl(programa.c_str(), programa.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
     close(salidaTubo[1]);

@@ -11,8 +11,11 @@
 class ProcesoJuego {
 public:
     // Arranca el juego en la carpeta dada, con variables de entorno extra
-    // ("NOMBRE=valor"). La entrada estándar es un tubo, no una terminal.
-    explicit ProcesoJuego(const std::string& carpeta, const std::vector<std::string>& entorno = {});
+    // ("NOMBRE=valor"). La entrada estándar es un tubo, no una terminal. El
+    // programa es el de esta compilación salvo que se dé otro, como el
+    // lanzador de una instalación.
+    explicit ProcesoJuego(const std::string& carpeta, const std::vector<std::string>& entorno = {},
+                          const std::string& programa = JUEGO);
     ~ProcesoJuego();
     ProcesoJuego(const ProcesoJuego&) = delete;
     ProcesoJuego& operator=(const ProcesoJuego&) = delete;

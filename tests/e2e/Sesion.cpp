@@ -3,8 +3,9 @@
 #include <chrono>
 #include <thread>
 
-Sesion::Sesion(const std::vector<std::string>& entorno, const std::string& carpeta)
-    : juego(carpeta, entorno) {
+Sesion::Sesion(const std::vector<std::string>& entorno, const std::string& carpeta,
+               const std::string& programa)
+    : juego(carpeta, entorno, programa) {
     dialogo = x.esperarVentana("Pantalla Completa", 15);
     if (dialogo == 0) return;
     x.tocarTecla(dialogo, "n");

@@ -16,7 +16,8 @@ struct Sesion {
     Window ventana = 0;
 
     explicit Sesion(const std::vector<std::string>& entorno = {},
-                    const std::string& carpeta = RAIZ_REPOSITORIO);
+                    const std::string& carpeta = RAIZ_REPOSITORIO,
+                    const std::string& programa = JUEGO);
     // Captura cuando ya pasaron unos cuadros desde la última acción.
     EscritorioX::Captura mirar();
 };

@@ -59,26 +59,32 @@ Resultado correr(const std::string& argumentos) {
             leer(captura / "errores")};
 }
 
-}  // namespace
-
-TEST(Generador, RehaceLoMismoQueEstaEnResources) {
-    DirectorioTemporal dir;
-    const Resultado r = correr("'" + dir.ruta + "'");
-    ASSERT_EQ(r.codigo, 0) << r.errores;
-    for (const std::string& nombre : PRODUCTOS) EXPECT_TRUE(fs::exists(dir / nombre)) << nombre;
-    // Todo lo que hace el generador, incluido lo que se le agregue, debe estar
-    // guardado tal cual.
+// Todo lo que hace el generador en el directorio, incluido lo que se le
+// agregue, debe estar guardado tal cual en la carpeta del repositorio.
+int compararConGuardado(const std::string& hecho, const std::string& guardados) {
     int comparados = 0;
-    for (const auto& entrada : fs::directory_iterator(dir.ruta)) {
+    for (const auto& entrada : fs::directory_iterator(hecho)) {
         const std::string nombre = entrada.path().filename();
-        const std::string guardado = leer("resources/" + nombre);
-        EXPECT_FALSE(guardado.empty()) << "falta resources/" << nombre;
+        const std::string guardado = leer(guardados + "/" + nombre);
+        EXPECT_FALSE(guardado.empty()) << "falta " << guardados << "/" << nombre;
         EXPECT_TRUE(leer(entrada.path()) == guardado)
-            << "resources/" << nombre
+            << guardados << "/" << nombre
             << " no es lo que hace el generador: correr scripts/generar_recursos.sh";
         ++comparados;
     }
-    EXPECT_GE(comparados, static_cast<int>(PRODUCTOS.size()));
+    return comparados;
+}
+
+}  // namespace
+
+TEST(Generador, RehaceLoMismoQueEstaEnResourcesYEnLosIconos) {
+    DirectorioTemporal dir, iconos;
+    const Resultado r = correr("--iconos '" + iconos.ruta + "' '" + dir.ruta + "'");
+    ASSERT_EQ(r.codigo, 0) << r.errores;
+    for (const std::string& nombre : PRODUCTOS) EXPECT_TRUE(fs::exists(dir / nombre)) << nombre;
+    EXPECT_GE(compararConGuardado(dir.ruta, "resources"), static_cast<int>(PRODUCTOS.size()));
+    // Un icono por tamaño, de 16 a 256.
+    EXPECT_GE(compararConGuardado(iconos.ruta, "empaque/iconos"), 7);
 }
 
 TEST(Generador, RechazaInvocacionesMalas) {
@@ -90,4 +96,6 @@ TEST(Generador, RechazaInvocacionesMalas) {
     EXPECT_EQ(correr("a b").codigo, 2);
     EXPECT_EQ(correr("--otra").codigo, 2);
     EXPECT_EQ(correr("--verificar").codigo, 2);
+    EXPECT_EQ(correr("--iconos").codigo, 2);
+    EXPECT_EQ(correr("--iconos '" + (dir / "no-existe") + "' '" + dir.ruta + "'").codigo, 1);
 }
