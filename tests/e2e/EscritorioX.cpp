@@ -171,16 +171,3 @@ EscritorioX::Captura EscritorioX::capturarCuandoDibuje(Window ventana, double se
     }
     return c;
 }
-
-void EscritorioX::Captura::guardarPpm(const std::string& ruta) const {
-    FILE* f = std::fopen(ruta.c_str(), "wb");
-    if (f == nullptr) return;
-    std::fprintf(f, "P6 %d %d 255\n", ancho, alto);
-    for (const Color& p : pixeles) {
-        const unsigned char b[3] = {static_cast<unsigned char>(p.r),
-                                    static_cast<unsigned char>(p.g),
-                                    static_cast<unsigned char>(p.b)};
-        std::fwrite(b, 1, 3, f);
-    }
-    std::fclose(f);
-}

@@ -21,7 +21,6 @@ public:
         Color en(int x, int y) const { return pixeles[static_cast<size_t>(y) * ancho + x]; }
         // Igual, pero con y contada desde abajo, como la capa 2D del juego.
         Color desdeAbajo(int x, int y) const { return en(x, alto - 1 - y); }
-        void guardarPpm(const std::string& ruta) const;
     };
 
     EscritorioX();

@@ -5,11 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <vector>
 
 #include "SistemaPrueba.h"
 #include "core/Juego.h"
@@ -96,10 +98,32 @@ Pelotita* bola(float x, float y, float vx, float vy, float radio) {
     return p;
 }
 
+namespace {
+
+// Las carpetas vivas, para borrarlas también si el proceso termina con exit()
+// (el juego lo hace ante un bitmap que falta, y así terminan los hijos de
+// las pruebas de muerte), cuando sus destructores ya no corren.
+std::vector<std::string>& vivas() {
+    static std::vector<std::string>* carpetas = nullptr;
+    if (carpetas == nullptr) {
+        carpetas = new std::vector<std::string>();
+        std::atexit([] {
+            for (const std::string& c : *carpetas) {
+                std::error_code error;
+                std::filesystem::remove_all(c, error);
+            }
+        });
+    }
+    return *carpetas;
+}
+
+}  // namespace
+
 Carpeta::Carpeta(bool entrar) {
     char plantilla[] = "/tmp/vq-pruebaXXXXXX";
     if (mkdtemp(plantilla) == nullptr) throw std::runtime_error("mkdtemp");
     camino = plantilla;
+    vivas().push_back(camino);
     mkdir((camino + "/resources").c_str(), 0755);
     if (entrar) {
         char actual[4096];
@@ -111,8 +135,10 @@ Carpeta::Carpeta(bool entrar) {
 
 Carpeta::~Carpeta() {
     if (!anterior.empty() && chdir(anterior.c_str()) != 0) return;
-    std::string orden = "rm -rf '" + camino + "'";
-    if (std::system(orden.c_str()) != 0) return;
+    std::error_code error;
+    std::filesystem::remove_all(camino, error);
+    std::vector<std::string>& v = vivas();
+    v.erase(std::remove(v.begin(), v.end(), camino), v.end());
 }
 
 std::string Carpeta::escribir(const std::string& nombre, const std::string& contenido) const {
