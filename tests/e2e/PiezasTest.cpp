@@ -62,7 +62,12 @@ TEST(Piezas, LasDelNivelUnoEstanDondeDiceElArchivoConSusColores) {
     Sesion s;
     ASSERT_NE(s.ventana, 0u) << s.juego.error();
     const EscritorioX::Captura c = s.mirar();
-    const auto piezas = leerNivel(std::string(RAIZ_REPOSITORIO) + "/resources/pantalla1.txt");
+    // Las piezas al alcance del caño pueden quedar tapadas por el cañón,
+    // según hacia dónde apunte al arrancar.
+    auto piezas = leerNivel(std::string(RAIZ_REPOSITORIO) + "/resources/pantalla1.txt");
+    piezas.erase(std::remove_if(piezas.begin(), piezas.end(),
+                                [](const PiezaArchivo& p) { return std::hypot(p.x - 9, p.y - 15) < 2.8; }),
+                 piezas.end());
     ASSERT_GE(piezas.size(), 40u);
     int acertadas = 0;
     for (const PiezaArchivo& p : piezas) {

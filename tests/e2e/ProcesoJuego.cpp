@@ -21,6 +21,8 @@ ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::vector<std::st
         close(errorTubo[0]);
         close(entradaTubo[1]);
         for (const std::string& v : entorno) putenv(const_cast<char*>(v.c_str()));
+        // Las pruebas corridas con otra SDL 1.2 la ponen por delante de la del sistema.
+        if (const char* sdl = std::getenv("VQ_BIBLIOTECAS_SDL")) setenv("LD_LIBRARY_PATH", sdl, 1);
         if (chdir(carpeta.c_str()) != 0) _exit(126);
         execl(programa.c_str(), programa.c_str(), static_cast<char*>(nullptr));
         _exit(127);

@@ -25,6 +25,7 @@ public:
     bool esperarError(const std::string& texto, double segundos);
     std::string salida();
     std::string error();
+    pid_t getPid() const { return pid; }
     // Escribe en la entrada estándar del juego, como quien teclea en la consola.
     void escribirEntrada(const std::string& texto);
     // Manda una señal al juego, como Ctrl+C (SIGINT) o kill (SIGTERM).
