@@ -1,6 +1,9 @@
 #include "core/Juego.h"
 
 #include <GL/gl.h>
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
 #include <cstdio>
 #include <cstdlib>
 
@@ -44,6 +47,12 @@ void Juego::abrirVentana() {
         std::exit(1);
     }
     std::atexit(SDL_Quit);
+#if defined(__SANITIZE_ADDRESS__)
+    // Con AddressSanitizer el informe de fugas corre antes que SDL_Quit: al
+    // cerrar la pantalla, Mesa descarga su controlador y lo que reservó ya no
+    // se puede atribuir a una biblioteca.
+    std::atexit(__lsan_do_leak_check);
+#endif
 
     Sistema::Respuesta respuesta = Sistema::preguntarSiNo(
         "Pantalla Completa", "¿Desea iniciar el juego en pantalla completa?");

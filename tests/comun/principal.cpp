@@ -7,14 +7,13 @@ namespace {
 // Cada proceso de prueba arranca su propio servidor X antes de la primera
 // prueba. No se cierra al terminar las pruebas: SDL todavía lo usa al salir
 // del proceso, y el servidor muere solo cuando el proceso termina.
+ServidorX* servidor = nullptr;
+
 class EntornoX : public ::testing::Environment {
 public:
     void SetUp() override {
         if (!servidor) servidor = new ServidorX(1280, 720);
     }
-
-private:
-    ServidorX* servidor = nullptr;
 };
 
 }  // namespace

@@ -105,7 +105,6 @@ TEST(SistemaLinux, FuncionGLDaLaEntradaVerdadera) {
     EXPECT_EQ(minimo, 3.5f);
     EXPECT_EQ(Sistema::funcionGL("glInventadaPorVorlix"), nullptr);
     EXPECT_EQ(Sistema::funcionGL(""), nullptr);
-    SDL_Quit();
 }
 
 TEST(SistemaLinux, SinCuadroNiTerminalEsFallo) {
