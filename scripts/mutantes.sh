@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Mide cuántas fallas realistas del código atrapan las pruebas. Aplica de a
+# una las fallas de scripts/mutantes.txt (cada una nombra el texto que cambia,
+# no un número de línea), recompila lo necesario en build-mutantes/, corre las
+# pruebas y dice para cada una si alguna prueba falló (MUERTA) o no (VIVA), y
+# al final el puntaje. El código queda siempre como estaba.
+#
+#   scripts/mutantes.sh [FILTRO]
+#
+# FILTRO, si se da, es una expresión regular: sólo se aplican las fallas
+# cuyo archivo o descripción la contienen.
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+filtro="${1:-}"
+compilacion="$raiz/build-mutantes"
+"$raiz/scripts/instalar_paquetes.sh" python3
+"$raiz/scripts/preparar.sh" >/dev/null
+cmake -S "$raiz" -B "$compilacion" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVQ_MEDICIONES=OFF >/dev/null
+cmake --build "$compilacion" -j"$(nproc)" >/dev/null
+exec python3 - "$raiz" "$compilacion" "$filtro" <<'PY'
+import os, re, subprocess, sys, time
+
+raiz, compilacion, filtro = sys.argv[1], sys.argv[2], sys.argv[3]
+
+def leer_lista(ruta):
+    """Cada falla: '@ archivo: qué falla', luego '- texto' y '+ texto'; \\n
+    dentro de un texto es un salto de línea."""
+    fallas, actual = [], None
+    for linea in open(ruta, encoding="utf-8"):
+        linea = linea.rstrip("\n")
+        if linea.startswith("@ "):
+            archivo, _, que = linea[2:].partition(": ")
+            actual = {"archivo": archivo.strip(), "que": que.strip()}
+            fallas.append(actual)
+        elif linea.startswith("- ") and actual is not None:
+            actual["antes"] = linea[2:].replace("\\n", "\n")
+        elif linea.startswith("+ ") and actual is not None:
+            actual["despues"] = linea[2:].replace("\\n", "\n")
+        elif linea.strip() == "+" and actual is not None:
+            actual["despues"] = ""
+    return fallas
+
+fallas = leer_lista(os.path.join(raiz, "scripts", "mutantes.txt"))
+if filtro:
+    fallas = [f for f in fallas if re.search(filtro, f["archivo"] + " " + f["que"])]
+muertas = vivas = invalidas = 0
+for n, f in enumerate(fallas, 1):
+    ruta = os.path.join(raiz, f["archivo"])
+    original = open(ruta, encoding="utf-8").read()
+    veces = original.count(f["antes"])
+    etiqueta = f"{n:2d}/{len(fallas)} {f['archivo']}: {f['que']}"
+    if veces != 1:
+        print(f"NO APLICA ({veces} veces) {etiqueta}", flush=True)
+        invalidas += 1
+        continue
+    inicio = time.time()
+    try:
+        open(ruta, "w", encoding="utf-8").write(original.replace(f["antes"], f["despues"]))
+        compilo = subprocess.run(["cmake", "--build", compilacion, "-j", str(os.cpu_count())],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+        if not compilo:
+            print(f"NO COMPILA {etiqueta}", flush=True)
+            invalidas += 1
+            continue
+        pruebas = subprocess.run(["ctest", "-j", str(os.cpu_count()), "--stop-on-failure",
+                                  "--timeout", "180"], cwd=compilacion,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if pruebas.returncode != 0:
+            muertas += 1
+            estado = "MUERTA"
+        else:
+            vivas += 1
+            estado = "VIVA  "
+        print(f"{estado} {etiqueta} ({time.time() - inicio:.0f} s)", flush=True)
+    finally:
+        open(ruta, "w", encoding="utf-8").write(original)
+subprocess.run(["cmake", "--build", compilacion, "-j", str(os.cpu_count())],
+               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+total = muertas + vivas
+print(f"\nPuntaje: {muertas} de {total} fallas atrapadas ({100 * muertas / max(total, 1):.1f} %); "
+      f"{invalidas} no aplicaron o no compilaron.")
+sys.exit(0 if invalidas == 0 else 1)
+PY
