@@ -1,100 +1,107 @@
 #include <benchmark/benchmark.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/resource.h>
 
-#include <chrono>
-#include <cstdio>
-#include <vector>
+#include <string>
 
-#include "core/BuclePrincipal.h"
+#include "ContadorReservas.h"
+#include "CuadroReferencia.h"
+#include "Estadisticas.h"
+#include "PartidaMedida.h"
 #include "core/Juego.h"
-#include "playfield/Pelotita.h"
-#include "playfield/Pieza.h"
-#include "playfield/Plataforma.h"
-#include "playfield/Rectangulo.h"
-#include "screens/CargadorNivel.h"
+#include "playfield/ModoRender.h"
+
+// Un cuadro completo a 800 x 600 con el renderizador por software: la
+// actualización y el dibujo, con el intercambio de búferes. Cada repetición
+// es un solo cuadro, así la mediana y el p99 son los de los cuadros.
+// Las mediciones con fuegos van antes: cerrar el cartel de ganar los apaga.
 
 namespace {
 
-Juego& juegoConNivel() {
-    static Juego* juego = nullptr;
-    if (juego == nullptr) {
-        juego = Juego::getInstance();
-        CargadorNivel().cargarNivel(*juego, "resources/pantalla1.txt");
+const int REPETICIONES = 300;
+// Cuadros sin medir antes de la primera repetición: Mesa compila los
+// sombreadores de cada modo la primera vez y los fuegos llegan a su máximo
+// de partículas.
+const int CALENTAMIENTO = 60;
+
+enum Modo { WIREFRAME, FACETADO, INTERPOLADO, TEXTURADO, CANTIDAD_MODOS };
+
+long memoriaMaximaKiB() {
+    rusage uso = {};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss;
+}
+
+void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calentado) {
+    ModoRender::getInstance()->elegir(modo == FACETADO, modo == INTERPOLADO, modo == TEXTURADO,
+                                      modo == WIREFRAME);
+    for (int i = 0; !calentado && i < CALENTAMIENTO; i++) {
+        juego.actualizar(PartidaMedida::PASO);
+        juego.dibujar();
     }
-    return *juego;
+    calentado = true;
+    ContadorReservas::empezar();
+    for (auto _ : estado) {
+        juego.actualizar(PartidaMedida::PASO);
+        juego.dibujar();
+    }
+    const long reservas = ContadorReservas::terminar();
+    estado.counters["reservas_por_cuadro"] =
+        benchmark::Counter(static_cast<double>(reservas), benchmark::Counter::kAvgIterations);
+    estado.counters["memoria_max_KiB"] = static_cast<double>(memoriaMaximaKiB());
 }
 
 }  // namespace
 
-// Va primera: cada vez en un proceso hijo que todavía no creó el juego.
-// Del arranque al primer cuadro: crear el juego
-// (ventana, OpenGL, los 34 bitmaps), cargar el nivel 1 y dibujar un cuadro.
-static void BM_ArranqueHastaElPrimerCuadro(benchmark::State& estado) {
-    for (auto _ : estado) {
-        const auto inicio = std::chrono::steady_clock::now();
-        pid_t hijo = fork();
-        if (hijo == 0) {
-            std::freopen("/dev/null", "w", stdout);
-            BuclePrincipal bucle;
-            bucle.iniciar();
-            Juego::getInstance()->actualizar(0.25f / 29);
-            Juego::getInstance()->dibujar();
-            _exit(0);
-        }
-        waitpid(hijo, nullptr, 0);
-        estado.SetIterationTime(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
+// Recién ganada la partida: nivel 1 cargado, fuegos y cartel de ganar.
+static void BM_CuadroConFuegos(benchmark::State& estado, int modo) {
+    static bool calentado[CANTIDAD_MODOS] = {};
+    Juego& juego = PartidaMedida::ganada();
+    if (!juego.isFuegosActivos()) {
+        estado.SkipWithError("los fuegos ya están apagados: esta medición va antes que las otras");
+        return;
     }
+    medirCuadros(estado, juego, modo, calentado[modo]);
 }
-BENCHMARK(BM_ArranqueHastaElPrimerCuadro)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly();
 
-// Un cuadro completo a 800 x 600 con el renderizador por software: la
-// actualización y el dibujo, con el intercambio de búferes.
-static void BM_Cuadro(benchmark::State& estado) {
-    Juego& juego = juegoConNivel();
-    for (auto _ : estado) {
-        juego.actualizar(0.25f / 29);
-        juego.dibujar();
-    }
+// El nivel 1 en juego, con la bola esperando arriba.
+static void BM_Cuadro(benchmark::State& estado, int modo) {
+    static bool calentado[CANTIDAD_MODOS] = {};
+    medirCuadros(estado, PartidaMedida::sinFuegos(), modo, calentado[modo]);
 }
-BENCHMARK(BM_Cuadro)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly();
 
-// Una actualización de la bola en vuelo contra un nivel de n piezas (100 es
-// el máximo de un nivel): las puntas del atrapador, las paredes, las piezas y
-// el movimiento. Con 25 y 50 se ve que el costo crece en línea con n.
-static void BM_ActualizarBola(benchmark::State& estado) {
-    Juego& juego = juegoConNivel();
-    const int n = static_cast<int>(estado.range(0));
-    std::vector<Pieza*> piezas(static_cast<size_t>(n));
-    for (int i = 0; i < n; i++) {
-        piezas[i] = new Pieza(1 + (i % 10) * 1.75f, 3 + (i / 10) * 1.2f, 0.2f, 0, 0, 0);
-        piezas[i]->setTipo(static_cast<unsigned int>(i % 4));
-        piezas[i]->crearLista(0.3f);
-    }
-    Pelotita bola(9.9f, 8.4f, 0.5f, 0, 0, 0);
-    bola.crearLista(0.3f);
-    Rectangulo& tablero = juego.getTablero();
-    Plataforma& plataforma = juego.getPlataforma();
-    for (auto _ : estado) {
-        plataforma.rebotar(bola);
-        tablero.colisionar(bola);
-        for (Pieza* p : piezas) p->colisionar(bola);
-        bola.mover(0.0f);
-        benchmark::DoNotOptimize(bola.getVelY());
-    }
-    for (Pieza* p : piezas) delete p;
+// El piso: la misma escena mínima con llamadas de OpenGL sueltas.
+static void BM_CuadroReferencia(benchmark::State& estado) {
+    static bool calentado = false;
+    PartidaMedida::ganada();
+    CuadroReferencia referencia("resources/pantalla1.txt");
+    // Un par de cuadros con las texturas nuevas; la primera vez, muchos más.
+    const int previos = calentado ? 2 : CALENTAMIENTO;
+    for (int i = 0; i < previos; i++) referencia.dibujar();
+    calentado = true;
+    for (auto _ : estado) referencia.dibujar();
+    estado.counters["esferas"] = referencia.getEsferas();
 }
-BENCHMARK(BM_ActualizarBola)
-    ->Arg(25)
-    ->Arg(50)
-    ->Arg(100)
-    ->Unit(benchmark::kNanosecond)
-    ->Repetitions(15)
-    ->ReportAggregatesOnly();
+
+namespace {
+
+benchmark::internal::Benchmark* cuadro(benchmark::internal::Benchmark* medicion) {
+    return Estadisticas::repetir(
+        medicion->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond), REPETICIONES);
+}
+
+// En este orden: primero con fuegos, después sin ellos y al final el piso.
+const bool REGISTRADAS = [] {
+    const char* const nombres[CANTIDAD_MODOS] = {"wireframe", "facetado", "interpolado",
+                                                 "texturado"};
+    for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
+        cuadro(benchmark::RegisterBenchmark(
+            (std::string("BM_CuadroConFuegos/") + nombres[modo]).c_str(), BM_CuadroConFuegos, modo));
+    for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
+        cuadro(benchmark::RegisterBenchmark((std::string("BM_Cuadro/") + nombres[modo]).c_str(),
+                                            BM_Cuadro, modo));
+    cuadro(benchmark::RegisterBenchmark("BM_CuadroReferencia", BM_CuadroReferencia));
+    return true;
+}();
+
+}  // namespace

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Prepara, compila y corre las mediciones (medianas de Google Benchmark).
+# Prepara, compila y corre las mediciones: de cada una, la mediana y el
+# percentil 99 de sus repeticiones (además de media, desvío y variación).
+# Los argumentos pasan a Google Benchmark, por ejemplo
+# --benchmark_filter=Cuadro o --benchmark_out=mediciones.json.
+# VQ_COMPILACION elige la carpeta de compilación (build/ si no se dice).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 "$raiz/scripts/preparar.sh"
 cd "$raiz"
-exec ./build/benchmarks/mediciones "$@"
+exec "${VQ_COMPILACION:-$raiz/build}/benchmarks/mediciones" "$@"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Instala los paquetes de Debian que faltan y compila el juego en build/.
+# Instala los paquetes de Debian que faltan y compila el juego en build/ (o
+# en la carpeta que diga VQ_COMPILACION).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -11,5 +12,6 @@ raiz="$(cd "$(dirname "$0")/.." && pwd)"
   xvfb imagemagick assimp-utils \
   desktop-file-utils appstream groff-base
 
-cmake -S "$raiz" -B "$raiz/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$raiz/build" -j"$(nproc)"
+compilacion="${VQ_COMPILACION:-$raiz/build}"
+cmake -S "$raiz" -B "$compilacion" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$compilacion" -j"$(nproc)"

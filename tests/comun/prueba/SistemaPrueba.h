@@ -1,6 +1,7 @@
 #ifndef VQ_SISTEMA_PRUEBA_H
 #define VQ_SISTEMA_PRUEBA_H
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ void setContador(int64_t valor);
 void avanzarSegundos(double segundos);
 void setRespuesta(Sistema::Respuesta r);
 int preguntasHechas();
+// Cuándo se contestó la última pregunta, en el reloj monótono: las
+// mediciones cuentan el arranque desde ahí.
+std::chrono::steady_clock::time_point momentoRespuesta();
 
 struct Aviso {
     std::string titulo;

@@ -1,0 +1,169 @@
+#include "CuadroReferencia.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "screens/CargadorNivel.h"
+
+namespace {
+
+// Lo que mide la escena del juego: el tablero de 18 x 15 con la cámara
+// inicial y la esfera de las piezas.
+const float ANCHO_TABLERO = 18.0f;
+const float ALTO_TABLERO = 15.0f;
+const float ESCALA_CAMARA = 0.8f;
+const float RADIO = 0.3f;
+const int DIVISIONES = 15;
+const float Z_PIEZAS = 0.2f;
+const float Z_JUEGO = 0.5f;
+// La imagen de un nivel y la del panel, en píxeles.
+const int ANCHO_IMAGEN = 576, ALTO_IMAGEN = 480;
+const int ANCHO_PANEL = 160, ALTO_PANEL = 600;
+const float X_PANEL = 640.0f;
+
+}  // namespace
+
+CuadroReferencia::CuadroReferencia(const char* nivel) {
+    if (std::FILE* archivo = std::fopen(nivel, "r")) {
+        CargadorNivel::leer(archivo, nivel, [this](float x, float y, int) {
+            esferas.insert(esferas.end(), {x, y, Z_PIEZAS});
+        });
+        std::fclose(archivo);
+    }
+    // La bola en lo alto y las dos puntas del aro.
+    const float medio = ANCHO_TABLERO / 2;
+    esferas.insert(esferas.end(), {medio, 15.0f, Z_JUEGO, medio + 1.0f, 0.0f, Z_JUEGO,
+                                   medio - 1.0f, 0.0f, Z_JUEGO});
+
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, 800, 0, 600, -1, 1);
+    glGetFloatv(GL_PROJECTION_MATRIX, ortogonal);
+    glLoadIdentity();
+    gluPerspective(45.0, 800.0 / 600.0, 0.1, 100.0);
+    glGetFloatv(GL_PROJECTION_MATRIX, perspectiva);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    gluLookAt(medio, 5, 19, medio, 7, 0, 0, 1, 0);
+    glScalef(ESCALA_CAMARA, ESCALA_CAMARA, ESCALA_CAMARA);
+    glGetFloatv(GL_MODELVIEW_MATRIX, camara);
+    prepararLuces();
+
+    GLUquadric* cuadrica = gluNewQuadric();
+    lista = glGenLists(1);
+    glNewList(lista, GL_COMPILE);
+    gluSphere(cuadrica, RADIO, DIVISIONES, DIVISIONES);
+    glEndList();
+    gluDeleteQuadric(cuadrica);
+    tablero = textura(ANCHO_IMAGEN, ALTO_IMAGEN);
+    panel = textura(ANCHO_PANEL, ALTO_PANEL);
+
+    glEnable(GL_DEPTH_TEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glShadeModel(GL_SMOOTH);
+    glDisable(GL_BLEND);
+}
+
+CuadroReferencia::~CuadroReferencia() {
+    glDeleteLists(lista, 1);
+    glDeleteTextures(1, &tablero);
+    glDeleteTextures(1, &panel);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+// Las mismas tres luces que el juego deja encendidas: ambiente, difusa y
+// especular, con el color de cada objeto como material.
+void CuadroReferencia::prepararLuces() const {
+    const GLfloat blanco[] = {1.0f, 1.0f, 1.0f, 1.0f};
+    const GLfloat difusa[] = {1.5f, 1.5f, 1.5f, 1.0f};
+    const GLfloat origen[] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glLightfv(GL_LIGHT1, GL_AMBIENT, blanco);
+    glLightfv(GL_LIGHT2, GL_SPECULAR, blanco);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, difusa);
+    glLightfv(GL_LIGHT0, GL_POSITION, origen);
+    glMaterialf(GL_FRONT, GL_SHININESS, 20.0f);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, blanco);
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    for (GLenum luz : {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2}) glEnable(luz);
+}
+
+unsigned int CuadroReferencia::textura(int ancho, int alto) {
+    std::vector<unsigned char> pixeles(static_cast<size_t>(ancho) * alto * 3);
+    for (size_t i = 0; i < pixeles.size(); i++) pixeles[i] = static_cast<unsigned char>(i * 7);
+    GLuint nombre = 0;
+    glGenTextures(1, &nombre);
+    glBindTexture(GL_TEXTURE_2D, nombre);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    GLint alineacion = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alineacion);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, ancho, alto, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixeles.data());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, alineacion);
+    return nombre;
+}
+
+void CuadroReferencia::dibujar() const {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(perspectiva);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(camara);
+    glEnable(GL_LIGHTING);
+
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, tablero);
+    glBegin(GL_QUADS);
+    glTexCoord2f(1, 0);
+    glVertex3f(ANCHO_TABLERO, ALTO_TABLERO, 0);
+    glTexCoord2f(1, 1);
+    glVertex3f(ANCHO_TABLERO, 0, 0);
+    glTexCoord2f(0, 1);
+    glVertex3f(0, 0, 0);
+    glTexCoord2f(0, 0);
+    glVertex3f(0, ALTO_TABLERO, 0);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+
+    glColor3f(0.5f, 0.2f, 0.2f);
+    for (size_t i = 0; i < esferas.size(); i += 3) {
+        glPushMatrix();
+        glTranslatef(esferas[i], esferas[i + 1], esferas[i + 2]);
+        glCallList(lista);
+        glPopMatrix();
+    }
+    glDisable(GL_LIGHTING);
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(ortogonal);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, panel);
+    glBegin(GL_QUADS);
+    glTexCoord2f(1, 0);
+    glVertex2f(X_PANEL + ANCHO_PANEL, ALTO_PANEL);
+    glTexCoord2f(1, 1);
+    glVertex2f(X_PANEL + ANCHO_PANEL, 0);
+    glTexCoord2f(0, 1);
+    glVertex2f(X_PANEL, 0);
+    glTexCoord2f(0, 0);
+    glVertex2f(X_PANEL, ALTO_PANEL);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    SDL_GL_SwapBuffers();
+}
