@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Prueba de resistencia: juega sin parar con entrada al azar (ratón, clics en
+# el tablero, los botones y los ticks de ajustes, teclas de luces, modos,
+# cámaras, pausa y velocidad, y las preguntas de la consola de 4 a 7 con sus
+# números), sin Escape ni "q". Cada 10 s anota la memoria residente del
+# juego. Falla si el juego termina, si deja de avanzar (su tiempo de
+# procesador no crece) o si su memoria sigue creciendo al final de la corrida.
+#
+#   scripts/resistencia.sh [MINUTOS] [--valgrind]
+#
+# Con --valgrind corre el juego bajo valgrind (memcheck) y falla si informa
+# accesos inválidos o fugas en el código del juego. Deja todo en
+# build/resistencia/ (o build/resistencia-valgrind/): salida del juego,
+# memoria.csv y el informe de valgrind.
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+minutos="${1:-30}"
+valgrind=""
+[ "${2:-}" = "--valgrind" ] && valgrind=1
+
+"$raiz/scripts/instalar_paquetes.sh" xdotool ${valgrind:+valgrind}
+"$raiz/scripts/preparar.sh"
+dir="$raiz/build/resistencia${valgrind:+-valgrind}"
+rm -rf "$dir" && mkdir -p "$dir"
+
+# Un servidor propio: elige él un número de pantalla libre y lo escribe.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp +extension GLX 3>"$dir/pantalla" \
+  >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$dir/pantalla" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$dir/pantalla")"
+mkfifo "$dir/entrada"
+cd "$raiz"
+orden=(./build/vorlix-quintar)
+if [ -n "$valgrind" ]; then
+  # softpipe: valgrind no sigue bien el código que LLVM genera en llvmpipe.
+  export GALLIUM_DRIVER=softpipe
+  orden=(valgrind --error-exitcode=99 --keep-debuginfo=yes --leak-check=full --show-leak-kinds=definite
+         --errors-for-leak-kinds=definite --suppressions="$raiz/tests/supresiones.valgrind"
+         --log-file="$dir/valgrind.txt" ./build/vorlix-quintar)
+fi
+"${orden[@]}" <"$dir/entrada" >"$dir/salida.txt" 2>"$dir/errores.txt" &
+juego=$!
+exec {fdentrada}>"$dir/entrada"
+terminar() {
+  kill "$juego" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap terminar EXIT
+
+esperar_ventana() {
+  for _ in $(seq 600); do
+    w=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$w" ] && { echo "$w"; return; }
+    sleep 0.1
+  done
+  echo "No apareció la ventana $1" >&2
+  exit 1
+}
+dialogo=$(esperar_ventana "Pantalla Completa")
+xdotool key --window "$dialogo" n
+ventana=$(esperar_ventana "Vorlix Quintar")
+
+# Centros de los botones y de los 24 ticks, en coordenadas de SDL (origen arriba).
+lugares=(715,282 715,342 620,162 400,300
+         356,259 624,259 496,259 624,217 496,217 297,173 356,214
+         382,305 524,305 650,305 382,352 524,352 650,352 382,401 524,401 650,401
+         324,437 365,437 324,475 365,475 425,504 499,504 579,504 662,504)
+teclas=(1 2 3 h j k l p v y KP_Subtract KP_Add)
+RANDOM=20261206
+
+cpu() { awk '{print $14 + $15}' "/proc/$juego/stat"; }
+rss() { awk '/VmRSS/ {print $2}' "/proc/$juego/status"; }
+
+echo "segundo,rss_kib" >"$dir/memoria.csv"
+inicio=$SECONDS
+fin=$((SECONDS + minutos * 60))
+ultimaMuestra=-10
+cpuAntes=$(cpu)
+while [ "$SECONDS" -lt "$fin" ]; do
+  kill -0 "$juego" 2>/dev/null || { echo "El juego terminó solo" >&2; exit 1; }
+  case $((RANDOM % 10)) in
+    0|1|2) xdotool mousemove --window "$ventana" $((RANDOM % 640)) $((RANDOM % 600)) ;;
+    3|4) xdotool mousemove --window "$ventana" $((RANDOM % 640)) $((RANDOM % 600)) click 1 ;;
+    5|6) l=${lugares[$((RANDOM % ${#lugares[@]}))]}
+         xdotool mousemove --window "$ventana" "${l%,*}" "${l#*,}" click 1 ;;
+    7) xdotool mousemove --window "$ventana" 300 300 mousedown 3 \
+         mousemove --window "$ventana" $((RANDOM % 640)) $((RANDOM % 600)) mouseup 3 ;;
+    8) xdotool key --window "$ventana" "${teclas[$((RANDOM % ${#teclas[@]}))]}" ;;
+    9) k=$((4 + RANDOM % 4))
+       xdotool key --window "$ventana" "$k"
+       sleep 0.3
+       if [ "$k" -eq 7 ]; then
+         echo "$((RANDOM % 19)) $((RANDOM % 16)) $((RANDOM % 8))" >&"$fdentrada"
+       else
+         echo "0.$((RANDOM % 10)) 0.$((RANDOM % 10)) 0.$((RANDOM % 10)) 1" >&"$fdentrada"
+       fi ;;
+  esac
+  sleep 0.$((1 + RANDOM % 3))
+  if [ $((SECONDS - ultimaMuestra)) -ge 10 ]; then
+    ultimaMuestra=$SECONDS
+    echo "$((SECONDS - inicio)),$(rss)" >>"$dir/memoria.csv"
+    cpuAhora=$(cpu)
+    if [ "$cpuAhora" -le "$cpuAntes" ]; then
+      echo "El juego no avanza: su tiempo de procesador no creció en 10 s" >&2
+      exit 1
+    fi
+    cpuAntes=$cpuAhora
+  fi
+done
+
+# Fin ordenado: SIGTERM llega a SDL como el evento de salida de la ventana.
+# (Un proceso en segundo plano de un guion no interactivo ignora SIGINT.)
+kill -TERM "$juego"
+estado=0
+wait "$juego" || estado=$?
+echo "El juego terminó con estado $estado"
+awk -F, 'NR > 1 && $1 >= 60 {if (min == "" || $2 < min) min = $2; if ($2 > max) max = $2}
+  END {printf "Memoria residente después del primer minuto: de %d a %d KiB\n", min, max}' "$dir/memoria.csv"
+# Una fuga crece sin parar; las cachés de Mesa (una variante de sombreador por
+# combinación de estados) crecen hasta llenarse. Se compara el máximo del
+# último tercio con el del tercio del medio.
+crecimiento=$(awk -F, -v total="$((minutos * 60))" 'NR > 1 {
+    if ($1 >= total / 3 && $1 < 2 * total / 3 && $2 > medio) medio = $2
+    if ($1 >= 2 * total / 3 && $2 > ultimo) ultimo = $2 }
+  END {print ultimo - medio}' "$dir/memoria.csv")
+echo "Crecimiento del último tercio sobre el del medio: $crecimiento KiB"
+if [ -n "$valgrind" ]; then
+  grep -E "ERROR SUMMARY|definitely lost|Invalid" "$dir/valgrind.txt" || true
+  [ "$estado" -eq 0 ] || { echo "valgrind encontró errores (ver $dir/valgrind.txt)" >&2; exit 1; }
+else
+  [ "$estado" -eq 0 ] || exit 1
+  [ "$crecimiento" -le 1024 ] || { echo "La memoria sigue creciendo: $crecimiento KiB" >&2; exit 1; }
+fi
