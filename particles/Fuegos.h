@@ -25,6 +25,7 @@ public:
     void dibujar();
 
     const SistemaParticulas& getSistema(int indice) const { return *sistemas[indice]; }
+    SistemaParticulas& getSistema(int indice) { return *sistemas[indice]; }
 
 private:
     std::unique_ptr<SistemaParticulas> sistemas[CANTIDAD];

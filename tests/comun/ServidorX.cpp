@@ -1,9 +1,9 @@
 #include "ServidorX.h"
 
-#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,17 +31,14 @@ ServidorX::ServidorX(int ancho, int alto, bool reiniciable) {
         _exit(127);
     }
     close(tubo[1]);
-    std::string numero;
-    char c;
-    ssize_t n;
-    while ((n = read(tubo[0], &c, 1)) == 1 || (n < 0 && errno == EINTR)) {
-        if (n == 1 && c == '\n') break;
-        if (n == 1) numero += c;
-    }
-    close(tubo[0]);
-    if (numero.empty()) throw std::runtime_error("Xvfb no arrancó (¿está instalado?)");
-    display = ":" + numero;
-    setenv("DISPLAY", display.c_str(), 1);
+    // Xvfb escribe el número de pantalla que eligió cuando ya acepta clientes.
+    FILE* lectura = fdopen(tubo[0], "r");
+    char numero[16] = "";
+    const bool leido = std::fgets(numero, sizeof numero, lectura) != nullptr;
+    std::fclose(lectura);
+    if (!leido) throw std::runtime_error("Xvfb no arrancó (¿está instalado?)");
+    numero[std::strcspn(numero, "\n")] = '\0';
+    setenv("DISPLAY", (std::string(":") + numero).c_str(), 1);
 }
 
 ServidorX::~ServidorX() {

@@ -1,7 +1,6 @@
 #ifndef VQ_SERVIDOR_X_H
 #define VQ_SERVIDOR_X_H
 
-#include <string>
 #include <sys/types.h>
 
 // Un Xvfb propio para cada proceso de prueba: las pruebas no dependen de
@@ -15,11 +14,8 @@ public:
     ServidorX(const ServidorX&) = delete;
     ServidorX& operator=(const ServidorX&) = delete;
 
-    const std::string& getDisplay() const { return display; }
-
 private:
     pid_t pid = -1;
-    std::string display;
 };
 
 #endif

@@ -2,21 +2,12 @@
 
 #include "ServidorX.h"
 
-namespace {
-
 // Cada proceso de prueba arranca su propio servidor X antes de la primera
-// prueba. No se cierra al terminar las pruebas: SDL todavía lo usa al salir
-// del proceso, y el servidor muere solo cuando el proceso termina.
-ServidorX* servidor = nullptr;
-
-class EntornoX : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!servidor) servidor = new ServidorX(1280, 720);
-    }
+// prueba. No se cierra al terminar: SDL todavía lo usa al salir del proceso, y
+// el servidor muere solo cuando el proceso termina.
+struct EntornoX : ::testing::Environment {
+    void SetUp() override { [[maybe_unused]] static const ServidorX* servidor = new ServidorX(1280, 720); }
 };
-
-}  // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

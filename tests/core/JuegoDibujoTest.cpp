@@ -1,80 +1,67 @@
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
+
 #include "Ayudas.h"
 #include "Proyeccion.h"
+#include "core/Camara.h"
 #include "core/Juego.h"
-#include "playfield/ModoRender.h"
+#include "playfield/Pieza.h"
+#include "playfield/Plataforma.h"
 
-namespace {
-
-bool rojizo(Ayudas::Color c) {
-    return c.r > 100 && c.r > 2 * c.g && c.r > 2 * c.b;
+// La luz en coordenadas de ojo por la cadena esperada, transformada por GL mismo en una luz libre.
+static void esperada(const Juego& juego, const float luz[4], float ojo[4]) {
+    glLoadIdentity();
+    juego.getCamara().mirar();
+    juego.isCamaraFija() ? glScalef(0.8f, 0.8f, 0.8f) : glTranslatef(0.5f, 0, 0);
+    glTranslatef(9, 7.5f, 0);
+    glRotatef(juego.getRotacionX(), 1, 0, 0);
+    glRotatef(juego.getRotacionZ(), 0, 0, 1);
+    glTranslatef(-9, -7.5f, 0);
+    glLightfv(GL_LIGHT7, GL_POSITION, luz);
+    glGetLightfv(GL_LIGHT7, GL_POSITION, ojo);
 }
 
-bool fondo(Ayudas::Color c) {
-    return c.r < 8 && c.g < 8 && c.b < 8;
-}
-
-}  // namespace
-
-TEST(JuegoDibujo, ElTableroCaeDondeLoPoneLaCamaraConSuEscala) {
+TEST(Dibujo, CamaraEscalaGirosYLuzEnCadaCuadro) {
     Juego& juego = Ayudas::juego();
-    ModoRender::getInstance()->elegir(true, false, false, false);
-    juego.dibujar();
-    juego.dibujar();
-
-    double x, y;
-    proyectarCamaraInicial(9, 7.5, 0, x, y);
-    EXPECT_TRUE(rojizo(Ayudas::pixel(int(x), int(y))));
-    // El borde de abajo está abierto: encima el tablero, debajo el fondo.
-    proyectarCamaraInicial(4, 0, 0, x, y);
-    EXPECT_TRUE(rojizo(Ayudas::pixel(int(x), int(y) + 3))) << x << "," << y;
-    EXPECT_TRUE(fondo(Ayudas::pixel(int(x), int(y) - 3))) << x << "," << y;
-    proyectarCamaraInicial(14, 0, 0, x, y);
-    EXPECT_TRUE(rojizo(Ayudas::pixel(int(x), int(y) + 3)));
-    EXPECT_TRUE(fondo(Ayudas::pixel(int(x), int(y) - 3)));
-
-    // La bola del juego espera dentro del cañón; otra en (5, 10) se ve azul.
-    // Su centro lo aclara el brillo especular: se busca azul puro alrededor.
-    juego.agregarPelotita(Ayudas::bola(5, 10, 0, 0));
-    juego.dibujar();
-    proyectarCamaraInicial(5, 10, 0.5, x, y);
-    int azules = 0;
-    for (int dx = -5; dx <= 5; dx++) {
-        for (int dy = -5; dy <= 5; dy++) {
-            Ayudas::Color c = Ayudas::pixel(int(x) + dx, int(y) + dy);
-            if (c.b > 150 && c.r < 60 && c.g < 60) azules++;
-        }
+    const float luz[4] = {3, 4, 5, 1};
+    juego.setLuzX(luz[0]);
+    juego.setLuzY(luz[1]);
+    juego.setLuzZ(luz[2]);
+    SDL_Event derecho = {SDL_MOUSEBUTTONDOWN}, giro = Ayudas::movimiento(60, 40);
+    derecho.button.button = SDL_BUTTON_RIGHT;
+    for (SDL_Event* e : {&derecho, &giro}) juego.manejarEvento(e);
+    for (SDLKey tecla : {SDLK_UNKNOWN, SDLK_v, SDLK_y}) {  // con giros, la cámara siguiente y la de la bola
+        Ayudas::pulsar(juego, tecla);
+        juego.actualizar(Ayudas::PASO);
+        juego.dibujar();
+        float real[4], previsto[4];
+        glGetLightfv(GL_LIGHT0, GL_POSITION, real);
+        esperada(juego, luz, previsto);
+        for (int i = 0; i < 3; i++) EXPECT_NEAR(real[i], previsto[i], 1e-4) << tecla << "," << i;
     }
-    EXPECT_GT(azules, 3);
-
-    // Con la cámara que sigue a la bola ya no hay escala: el borde se mueve.
-    Ayudas::pulsar(juego, SDLK_y);
-    juego.actualizar(0.01f);
-    juego.dibujar();
-    proyectarCamaraInicial(4, 0, 0, x, y);
-    EXPECT_FALSE(fondo(Ayudas::pixel(int(x), int(y) - 3)) &&
-                 rojizo(Ayudas::pixel(int(x), int(y) + 3)));
 }
 
-TEST(JuegoDibujo, ElGiroDelArrastreMueveLaEscena) {
+TEST(Dibujo, OrdenDeLosObjetosDelCuadro) {
     Juego& juego = Ayudas::juego();
-    ModoRender::getInstance()->elegir(true, false, false, false);
-    juego.dibujar();
-    double x, y;
-    proyectarCamaraInicial(4, 0, 0, x, y);
-    ASSERT_TRUE(fondo(Ayudas::pixel(int(x), int(y) - 3)));
-    SDL_Event e = {};
-    e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = SDL_BUTTON_RIGHT;
-    juego.manejarEvento(&e);
-    e = {};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.xrel = 40;
-    juego.manejarEvento(&e);
-    EXPECT_EQ(juego.getRotacionZ(), 20.0f);
-    juego.dibujar();
-    // Girado 20 grados alrededor del centro, la esquina de abajo a la
-    // izquierda baja y el fondo de antes queda tapado por el tablero.
-    EXPECT_TRUE(rojizo(Ayudas::pixel(int(x), int(y) - 3)));
+    juego.crearPieza(5, 5, 2);
+    const Pieza& extremo = juego.getPlataforma().getIzquierda();
+    // Sin luces ni prueba de profundidad cada píxel es del último objeto que pasó por él: se ve el orden.
+    juego.agregarPelotita(Ayudas::bola(5.2f, 5, 0, 0, 0.15f));
+    juego.agregarPelotita(Ayudas::bola(extremo.getX(), extremo.getY(), 0, 0));
+    for (SDLKey t : {SDLK_1, SDLK_2, SDLK_3}) Ayudas::pulsar(juego, t);
+    const auto ver = [&](float x, float y, bool profundidad = false) {
+        profundidad ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
+        juego.dibujar();
+        double vx, vy;
+        proyectarCamaraInicial(x, y, 0.5, vx, vy);
+        return Ayudas::pixel(static_cast<int>(vx), static_cast<int>(vy));
+    };
+    const auto azul = [](Ayudas::Color c) { return c.b > 20 && c.r == 0 && c.g == 0; };
+    EXPECT_LT(ver(9, 13.5f).r, ver(9, 13.5f, true).r / 2);  // el caño, claro, queda bajo el tablero oscuro
+    // La pieza tapa el tablero, la bola tapa la pieza y el aro tapa la bola.
+    const Ayudas::Color verde = ver(4.8f, 5);
+    EXPECT_TRUE(verde.g > 20 && verde.r == 0 && verde.b == 0);
+    EXPECT_TRUE(azul(ver(5.2f, 5)));
+    EXPECT_FALSE(azul(ver(extremo.getX(), extremo.getY())));
 }

@@ -3,17 +3,18 @@
 #include <chrono>
 #include <thread>
 
-Sesion::Sesion(const std::vector<std::string>& entorno, const std::string& carpeta,
-               const std::string& programa)
-    : juego(carpeta, entorno, programa) {
+Sesion::Sesion(const Recursos& recursos, bool contestar, const std::string& programa) {
+    for (const auto& [nombre, bytes] : recursos) carpeta.escribir("resources/" + nombre, bytes);
+    carpeta.enlazarRecursos();
+    juego = std::make_unique<ProcesoJuego>(carpeta.ruta(), programa);
     dialogo = x.esperarVentana("Pantalla Completa", 15);
-    if (dialogo == 0) return;
+    if (dialogo == 0 || !contestar) return;
     x.tocarTecla(dialogo, "n");
     ventana = x.esperarVentana("Vorlix Quintar", 15);
-    if (ventana != 0) x.capturarCuandoDibuje(ventana, 10);
+    if (ventana != 0) mirar();
 }
 
 EscritorioX::Captura Sesion::mirar() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
     return x.capturar(ventana);
 }

@@ -14,8 +14,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         for (const auto& entrada : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream archivo(entrada.path(), std::ios::binary);
-            const std::vector<char> bytes((std::istreambuf_iterator<char>(archivo)),
-                                          std::istreambuf_iterator<char>());
+            const std::vector<char> bytes((std::istreambuf_iterator<char>(archivo)), {});
             LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
             ++archivos;
         }

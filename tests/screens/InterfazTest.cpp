@@ -2,143 +2,68 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "Ayudas.h"
+#include "Comparacion.h"
 #include "core/Juego.h"
 #include "screens/Imagen2D.h"
 #include "screens/Interfaz.h"
 
-namespace {
-
-bool soloMenu(const Interfaz& i) {
-    return i.getMenu().isVisible() && !i.getMenu().isActiva() && i.getBotonAyuda().isVisible() &&
-           i.getBotonAyuda().isActiva() && i.getBotonAjustes().isVisible() &&
-           i.getBotonAjustes().isActiva() && !i.getPaginaAyuda().isVisible() &&
-           !i.getPaginaAjustes().isVisible() && !i.getSalirAyuda().isVisible() &&
-           !i.getSalirAjustes().isVisible() && !i.getSalirAyuda().isActiva() &&
-           !i.getSalirAjustes().isActiva();
-}
-
-// La capa se apila por profundidad, como en el juego.
-void dibujarCapa(Interfaz& interfaz) {
+TEST(Interfaz, ImagenesPaginasQuePausanContadoresYTicks) {
+    Juego& juego = Ayudas::juego();
+    Interfaz& interfaz = *Interfaz::getInstance();
+    // El botón de ayuda ocupa x 645..785 y 300..335 de la ventana, bordes incluidos.
+    const Imagen2D& ayuda = interfaz.getBotonAyuda();
+    EXPECT_TRUE(ayuda.contiene(645, 300) && ayuda.contiene(700, 265) && ayuda.contiene(785, 300));
+    EXPECT_FALSE(ayuda.contiene(786, 265) || ayuda.contiene(644, 280) || ayuda.contiene(700, 264));
+    // Ayuda, ajustes y ayuda en pausa: abrir y cerrar una página cambia la pausa; abierta, tapa el menú.
+    for (int boton : {282, 345, 282}) {
+        const int antes = juego.getEstado();
+        EXPECT_TRUE(interfaz.click(700, boton));
+        EXPECT_EQ(juego.getEstado(), antes == Juego::PAUSA ? Juego::LISTO : Juego::PAUSA);
+        EXPECT_FALSE(interfaz.getBotonAyuda().isActiva() || interfaz.getBotonAjustes().isActiva());
+        EXPECT_TRUE(interfaz.click(600, 160) && juego.getEstado() == antes);
+        if (boton == 345) Ayudas::pulsar(juego, SDLK_p);
+    }
+    // Los cuatro contadores del panel, con todas las cifras y un menos.
+    interfaz.setFps(98);
+    interfaz.sumarPuntos(124560);
+    interfaz.sumarBolas(-27);
+    interfaz.setNivel(3);
+    const int contadores[4][3] = {{750, 25, 98}, {690, 530, 124560}, {670, 420, -7}, {750, 420, 3}};
     Ayudas::proyeccionVentana(true);
     interfaz.dibujar();
-}
-
-}  // namespace
-
-TEST(Interfaz, ArrancaEnElMenuConLosContadores) {
-    Ayudas::juego();
-    Interfaz& interfaz = *Interfaz::getInstance();
-    EXPECT_EQ(interfaz.getPuntos(), 0);
-    EXPECT_EQ(interfaz.getNivel(), 1);
-    EXPECT_EQ(interfaz.getBolas(), 20);
-    EXPECT_TRUE(soloMenu(interfaz));
-    EXPECT_FALSE(interfaz.getImagenGanar().isVisible());
-    EXPECT_FALSE(interfaz.getImagenPerder().isActiva());
-    for (int i = 0; i < Interfaz::CANTIDAD_TICKS; i++) {
-        EXPECT_FALSE(interfaz.getTick(i).isVisible());
-        EXPECT_FALSE(interfaz.getTick(i).isActiva());
+    const EscritorioX::Captura panel = Ayudas::capturar();
+    for (const auto& c : contadores) EXPECT_EQ(leerContador(panel, c[0], c[1]), c[2]) << c[2];
+    // Los 24 ticks en orden (luces, modos, colores por fila, lugares de la luz, velocidades) por su esquina
+    // de abajo a la izquierda, truncada; se tocan a un píxel de su borde de abajo.
+    const int lugares[24][2] = {{350, 333}, {617, 333}, {489, 333}, {617, 375}, {489, 375}, {291, 420},
+                                {350, 378}, {376, 288}, {518, 288}, {644, 288}, {376, 241}, {518, 241},
+                                {644, 241}, {376, 192}, {518, 192}, {644, 192}, {318, 156}, {359, 156},
+                                {318, 117}, {359, 117}, {419, 88},  {492, 88},  {572, 88},  {656, 88}};
+    const auto tocar = [&](int k) { return interfaz.click(lugares[k][0] + 6, 599 - lugares[k][1]); };
+    const GLenum filas[3][2] = {{GL_LIGHT1, GL_AMBIENT}, {GL_LIGHT2, GL_SPECULAR}, {GL_LIGHT0, GL_DIFFUSE}};
+    const float esquinas[4][3] = {{0, 15, 7}, {18, 15, 7}, {0, 0, 7}, {18, 0, 7}}, veces[4] = {0.5f, 1, 2, 4};
+    // Al abrir, los ticks de luces y de modos muestran el estado: luces encendidas y texturado.
+    ASSERT_TRUE(interfaz.click(700, 345));
+    for (int k = 0; k < 7; k++) EXPECT_EQ(interfaz.getTick(k).isVisible(), k < 3 || k == 5) << k;
+    for (int i = 0; i < 24; i++) {
+        ASSERT_TRUE(tocar(i)) << i;
+        if (i < 7) {  // cada luz se apaga sola y cada modo apaga los demás
+            for (int k = 0; k < 7; k++)
+                EXPECT_EQ(interfaz.getTick(k).isVisible(), k < 3 ? k > i : k == (i < 3 ? 5 : i)) << i << k;
+        } else if (i < 16) {  // en la fila quedan prendidos los colores tocados, sin alfa
+            float color[4];
+            glGetLightfv(filas[(i - 7) / 3][0], filas[(i - 7) / 3][1], color);
+            for (int c = 0; c < 4; c++) EXPECT_EQ(color[c], c <= (i - 7) % 3 ? 1 : 0) << i << "," << c;
+        } else {  // los lugares de la luz y las velocidades
+            EXPECT_TRUE(i < 20 ? std::equal(esquinas[i - 16], esquinas[i - 16] + 3, juego.getPosicionLuz())
+                               : juego.getVelocidad() == veces[i - 20]) << i;
+        }
     }
-    EXPECT_EQ(interfaz.getPaginaAyuda().getX(), 80.0f);
-    EXPECT_EQ(interfaz.getPaginaAyuda().getY(), 60.0f);
-    EXPECT_EQ(interfaz.getPaginaAyuda().getAncho(), 640.0f);
-    EXPECT_EQ(interfaz.getPaginaAyuda().getAlto(), 480.0f);
-    EXPECT_EQ(interfaz.getBotonAjustes().getNombreArchivo(), "resources/Ajustes.bmp");
-
-    interfaz.sumarBolas(-1);
-    EXPECT_EQ(interfaz.getBolas(), 19);
-    interfaz.sumarPuntos(250);
-    interfaz.setNivel(3);
-    interfaz.reiniciar(20);
-    EXPECT_EQ(interfaz.getPuntos(), 0);
-    EXPECT_EQ(interfaz.getNivel(), 1);
-    EXPECT_EQ(interfaz.getBolas(), 20);
-
-    // Un clic en la escena no lo toma ninguna imagen.
-    EXPECT_FALSE(interfaz.click(300, 300));
-}
-
-TEST(Interfaz, LaAyudaPausaYAlCerrarseVuelveElEstado) {
-    Juego& juego = Ayudas::juego();
-    Interfaz& interfaz = *Interfaz::getInstance();
-    EXPECT_TRUE(interfaz.click(700, 282));
-    EXPECT_EQ(juego.getEstado(), Juego::PAUSA);
-    EXPECT_TRUE(interfaz.getPaginaAyuda().isVisible());
-    EXPECT_TRUE(interfaz.getPaginaAyuda().isActiva());
-    EXPECT_TRUE(interfaz.getSalirAyuda().isVisible());
-    EXPECT_FALSE(interfaz.getMenu().isVisible());
-    EXPECT_FALSE(interfaz.getBotonAyuda().isActiva());
-    EXPECT_FALSE(interfaz.getBotonAjustes().isVisible());
-    // Con la ayuda abierta, el botón de ajustes no está y un clic en la
-    // página no lo toma nadie.
-    EXPECT_FALSE(interfaz.click(700, 345));
-    EXPECT_FALSE(interfaz.click(300, 300));
-    EXPECT_FALSE(interfaz.getPaginaAjustes().isVisible());
-
+    // Al cerrar, ningún tick se ve ni atiende.
     EXPECT_TRUE(interfaz.click(600, 160));
-    EXPECT_EQ(juego.getEstado(), Juego::LISTO);
-    EXPECT_TRUE(soloMenu(interfaz));
-    EXPECT_FALSE(interfaz.getPaginaAyuda().isActiva());
-
-    // Pausado con "p" antes de abrirla: al abrirla el juego vuelve a andar,
-    // y al cerrarla queda otra vez en pausa.
-    juego.alternarPausa();
-    interfaz.click(700, 282);
-    EXPECT_EQ(juego.getEstado(), Juego::LISTO);
-    interfaz.click(600, 160);
-    EXPECT_EQ(juego.getEstado(), Juego::PAUSA);
-}
-
-TEST(Interfaz, CartelesDeGanarYPerder) {
-    Juego& juego = Ayudas::juego();
-    Interfaz& interfaz = *Interfaz::getInstance();
-    interfaz.mostrarGanar();
-    EXPECT_TRUE(interfaz.getImagenGanar().isVisible());
-    EXPECT_EQ(juego.getEstado(), Juego::LISTO);
-    // Los botones del menú se prueban antes: la ayuda abre con el cartel a la vista.
-    EXPECT_TRUE(interfaz.click(700, 282));
-    EXPECT_TRUE(interfaz.getPaginaAyuda().isVisible());
-    EXPECT_TRUE(interfaz.getImagenGanar().isVisible());
-    EXPECT_TRUE(interfaz.click(600, 160));
-
-    EXPECT_TRUE(interfaz.click(400, 300));
-    EXPECT_FALSE(interfaz.getImagenGanar().isVisible());
-    EXPECT_FALSE(interfaz.getImagenGanar().isActiva());
-    EXPECT_FALSE(juego.isFuegosActivos());
-    EXPECT_FALSE(interfaz.click(400, 300));
-
-    interfaz.mostrarPerder();
-    EXPECT_TRUE(interfaz.getImagenPerder().isActiva());
-    EXPECT_TRUE(interfaz.click(150, 600 - 220));   // esquina de abajo a la izquierda
-    EXPECT_FALSE(interfaz.getImagenPerder().isVisible());
-    EXPECT_TRUE(soloMenu(interfaz));
-}
-
-TEST(Interfaz, LosContadoresSoloSeDibujanEnElMenu) {
-    Ayudas::juego();
-    Interfaz& interfaz = *Interfaz::getInstance();
-    interfaz.setFps(8);
-    dibujarCapa(interfaz);
-    // El 8 de los cuadros por segundo en (750, 25): su segmento del medio.
-    Ayudas::Color medio = Ayudas::pixel(753, 32);
-    EXPECT_NEAR(medio.r, 77, 3);
-    EXPECT_NEAR(medio.b, 118, 3);
-    // El 20 de las bolas en (670, 420).
-    EXPECT_NEAR(Ayudas::pixel(670, 423).b, 118, 3);
-
-    interfaz.click(700, 282);
-    dibujarCapa(interfaz);
-    Ayudas::Color sinMenu = Ayudas::pixel(753, 32);
-    EXPECT_FALSE(std::abs(sinMenu.r - 77) < 3 && std::abs(sinMenu.b - 118) < 3);
-}
-
-TEST(InterfazMuerte, UnBitmapQueFaltaTerminaNombrandolo) {
-    Ayudas::Carpeta carpeta(true);
-    for (const char* r : {"pantalla1.bmp", "ganar.bmp", "perder.bmp", "ayuda_button.bmp",
-                          "configuracion.bmp", "ayuda.bmp", "salir_button.bmp", "menu.bmp",
-                          "tick.bmp", "hyperb.3ds", "hyperb.bmp", "particle.bmp"}) {
-        carpeta.enlazarRecurso(r);
-    }
-    EXPECT_EXIT(Ayudas::juego(), testing::ExitedWithCode(0),
-                "^No se puede cargar el bitmap: resources/Ajustes\\.bmp\n$");
+    for (int k = 0; k < 24; k++)
+        EXPECT_FALSE(interfaz.getTick(k).isVisible() || interfaz.getTick(k).isActiva()) << k;
 }

@@ -1,35 +1,24 @@
+// gtest antes que Xlib: las macros de X (None, Bool) chocan con sus plantillas.
+#include <gtest/gtest.h>
+
 #include "Ayudas.h"
 
 #include <GL/gl.h>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <vector>
 
 #include "SistemaPrueba.h"
+#include "core/Canion.h"
 #include "core/Juego.h"
 #include "playfield/Pelotita.h"
+#include "screens/CargadorNivel.h"
 
 namespace Ayudas {
 
 Juego& juego() {
     SistemaPrueba::setRespuesta(Sistema::Respuesta::No);
     return *Juego::getInstance();
-}
-
-Color pixel(int x, int y, bool delantero) {
-    unsigned char p[3] = {0, 0, 0};
-    glReadBuffer(delantero ? GL_FRONT : GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
-    return {p[0], p[1], p[2]};
 }
 
 SDL_Event tecla(SDLKey simbolo, bool abajo) {
@@ -47,6 +36,60 @@ std::string pulsar(Juego& juego, SDLKey simbolo) {
     return testing::internal::GetCapturedStdout();
 }
 
+void clic(Juego& juego, int x, int y, int xSuelta, int ySuelta, Uint8 boton) {
+    SDL_Event e = {};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = boton;
+    e.button.x = static_cast<Uint16>(x);
+    e.button.y = static_cast<Uint16>(y);
+    juego.manejarEvento(&e);
+    e.type = SDL_MOUSEBUTTONUP;
+    e.button.x = static_cast<Uint16>(xSuelta < 0 ? x : xSuelta);
+    e.button.y = static_cast<Uint16>(ySuelta < 0 ? y : ySuelta);
+    juego.manejarEvento(&e);
+}
+
+SDL_Event movimiento(int xrel, int yrel) {
+    SDL_Event e = {};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.xrel = static_cast<Sint16>(xrel);
+    e.motion.yrel = static_cast<Sint16>(yrel);
+    return e;
+}
+
+int tiro(Juego& juego, float angulo) {
+    Canion& canion = juego.getCanion();
+    canion.rotar(angulo - canion.getAngulo());
+    clic(juego);
+    int pasos = 0;
+    for (; juego.getEstado() == Juego::EN_VUELO && pasos < 5000; pasos++) juego.actualizar(PASO);
+    return pasos;
+}
+
+Color pixel(int x, int y) {
+    unsigned char p[3] = {0, 0, 0};
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
+    return {p[0], p[1], p[2]};
+}
+
+EscritorioX::Captura capturar() {
+    EscritorioX::Captura c;
+    c.ancho = 800;
+    c.alto = 600;
+    std::vector<unsigned char> filas(800 * 600 * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, filas.data());
+    for (int y = 599; y >= 0; y--)
+        for (int x = 0; x < 800; x++) {
+            const unsigned char* p = &filas[(y * 800 + x) * 3];
+            c.pixeles.push_back({p[0], p[1], p[2]});
+        }
+    return c;
+}
+
 void proyeccionVentana(bool profundidad) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -54,11 +97,7 @@ void proyeccionVentana(bool profundidad) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_LIGHTING);
-    if (profundidad) {
-        glEnable(GL_DEPTH_TEST);
-    } else {
-        glDisable(GL_DEPTH_TEST);
-    }
+    profundidad ? glEnable(GL_DEPTH_TEST) : glDisable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
@@ -69,22 +108,16 @@ void agregarEntero(std::string& s, uint32_t v, int bytes) {
 std::string bmp24(int ancho, int alto, const std::function<Color(int, int)>& color) {
     const int fila = (ancho * 3 + 3) / 4 * 4;
     std::string s = "BM";
-    agregarEntero(s, 54 + fila * alto, 4);
-    agregarEntero(s, 0, 4);
-    agregarEntero(s, 54, 4);
-    agregarEntero(s, 40, 4);
-    agregarEntero(s, ancho, 4);
-    agregarEntero(s, alto, 4);
+    for (uint32_t v : {54u + fila * alto, 0u, 54u, 40u, uint32_t(ancho), uint32_t(alto)})
+        agregarEntero(s, v, 4);
     agregarEntero(s, 1, 2);
     agregarEntero(s, 24, 2);
-    for (int i = 0; i < 6; i++) agregarEntero(s, 0, 4);
-    // Las filas del archivo van de abajo arriba, cada píxel en azul, verde, rojo.
+    s.append(24, '\0');
+    // Las filas van de abajo arriba, cada píxel en azul, verde, rojo.
     for (int y = alto - 1; y >= 0; y--) {
         for (int x = 0; x < ancho; x++) {
-            Color c = color(x, y);
-            s += static_cast<char>(c.b);
-            s += static_cast<char>(c.g);
-            s += static_cast<char>(c.r);
+            const Color c = color(x, y);
+            s += {static_cast<char>(c.b), static_cast<char>(c.g), static_cast<char>(c.r)};
         }
         s.append(fila - ancho * 3, '\0');
     }
@@ -98,67 +131,14 @@ Pelotita* bola(float x, float y, float vx, float vy, float radio) {
     return p;
 }
 
-namespace {
-
-// Las carpetas vivas, para borrarlas también si el proceso termina con exit()
-// (el juego lo hace ante un bitmap que falta, y así terminan los hijos de
-// las pruebas de muerte), cuando sus destructores ya no corren.
-std::vector<std::string>& vivas() {
-    static std::vector<std::string>* carpetas = nullptr;
-    if (carpetas == nullptr) {
-        carpetas = new std::vector<std::string>();
-        std::atexit([] {
-            for (const std::string& c : *carpetas) {
-                std::error_code error;
-                std::filesystem::remove_all(c, error);
-            }
-        });
-    }
-    return *carpetas;
-}
-
-}  // namespace
-
-Carpeta::Carpeta(bool entrar) {
-    char plantilla[] = "/tmp/vq-pruebaXXXXXX";
-    if (mkdtemp(plantilla) == nullptr) throw std::runtime_error("mkdtemp");
-    camino = plantilla;
-    vivas().push_back(camino);
-    mkdir((camino + "/resources").c_str(), 0755);
-    if (entrar) {
-        char actual[4096];
-        if (getcwd(actual, sizeof(actual)) == nullptr) throw std::runtime_error("getcwd");
-        anterior = actual;
-        if (chdir(camino.c_str()) != 0) throw std::runtime_error("chdir");
-    }
-}
-
-Carpeta::~Carpeta() {
-    if (!anterior.empty() && chdir(anterior.c_str()) != 0) return;
-    std::error_code error;
-    std::filesystem::remove_all(camino, error);
-    std::vector<std::string>& v = vivas();
-    v.erase(std::remove(v.begin(), v.end(), camino), v.end());
-}
-
-std::string Carpeta::escribir(const std::string& nombre, const std::string& contenido) const {
-    std::string ruta = camino + "/" + nombre;
-    std::ofstream(ruta, std::ios::binary) << contenido;
-    return ruta;
-}
-
-void Carpeta::enlazarRecurso(const std::string& nombre) const {
-    std::string origen = std::string(RAIZ_REPOSITORIO) + "/resources/" + nombre;
-    std::string destino = camino + "/resources/" + nombre;
-    if (symlink(origen.c_str(), destino.c_str()) != 0) throw std::runtime_error("symlink " + destino);
-}
-
-void Carpeta::enlazarRecursos() const {
-    namespace fs = std::filesystem;
-    for (const auto& e : fs::directory_iterator(std::string(RAIZ_REPOSITORIO) + "/resources")) {
-        const std::string nombre = e.path().filename();
-        if (!fs::exists(camino + "/resources/" + nombre)) enlazarRecurso(nombre);
-    }
+Juego& juegoConNiveles(Carpeta& carpeta, const char* n1, const char* n2, const char* n3) {
+    carpeta.escribir("resources/pantalla1.txt", n1);
+    carpeta.escribir("resources/pantalla2.txt", n2);
+    carpeta.escribir("resources/pantalla3.txt", n3);
+    carpeta.enlazarRecursos();
+    Juego& j = juego();
+    CargadorNivel().cargarNivel(j, "resources/pantalla1.txt");
+    return j;
 }
 
 }  // namespace Ayudas

@@ -7,60 +7,54 @@
 #include <functional>
 #include <string>
 
+#include "Carpeta.h"
+#include "EscritorioX.h"
+
 class Juego;
 class Pelotita;
 
-// Lo que comparten las pruebas del juego.
+// Lo que comparten las pruebas que corren el juego en su propio proceso.
 namespace Ayudas {
 
-struct Color {
-    int r, g, b;
-};
+using Color = EscritorioX::Color;
+
+// El paso de un cuadro a 29 por segundo, a un cuarto del tiempo real.
+constexpr float PASO = 0.25f / 29;
 
 // El juego de la prueba, con su ventana y su contexto OpenGL (contesta "No"
 // a la pantalla completa). Cada prueba corre en su propio proceso.
 Juego& juego();
 
-// Un evento de tecla, pulsada o soltada.
 SDL_Event tecla(SDLKey simbolo, bool abajo = true);
-
 // Pulsa y suelta una tecla en el juego y devuelve lo que éste escribió.
 std::string pulsar(Juego& juego, SDLKey simbolo);
+// Un botón del ratón apretado en (x, y) y soltado en (xSuelta, ySuelta).
+void clic(Juego& juego, int x = 100, int y = 100, int xSuelta = -1, int ySuelta = -1,
+          Uint8 boton = SDL_BUTTON_LEFT);
+SDL_Event movimiento(int xrel, int yrel = 0);
+// Apunta, dispara y avanza hasta que la bola sale; devuelve los pasos.
+int tiro(Juego& juego, float angulo);
 
-// Píxel del búfer indicado en coordenadas de ventana (origen abajo a la
-// izquierda). Con Mesa bajo Xvfb, el búfer de atrás conserva el cuadro ya
-// presentado y el de adelante no se puede leer.
-Color pixel(int x, int y, bool delantero = false);
+// Píxel del búfer de atrás (que conserva el último cuadro) en coordenadas de
+// ventana, y el cuadro entero.
+Color pixel(int x, int y);
+EscritorioX::Captura capturar();
 
 // Proyección ortogonal de la ventana, modelo identidad, sin luces y con la
 // prueba de profundidad sólo si se pide; borra color y profundidad.
 void proyeccionVentana(bool profundidad = false);
 
-// Agrega un entero en little endian de tantos bytes.
 void agregarEntero(std::string& s, uint32_t v, int bytes);
-
 // Un BMP de 24 bits sin compresión; color(x, y) con y = 0 en la fila de arriba.
 std::string bmp24(int ancho, int alto, const std::function<Color(int, int)>& color);
-
-// Un disparo de prueba: la bola del juego con posición y velocidad dadas.
 Pelotita* bola(float x, float y, float vx, float vy, float radio = 0.3f);
 
-// Carpeta temporal que se borra al final; opcionalmente es el directorio de trabajo.
-class Carpeta {
-public:
-    explicit Carpeta(bool entrar = false);
-    ~Carpeta();
-    const std::string& ruta() const { return camino; }
-    std::string escribir(const std::string& nombre, const std::string& contenido) const;
-    // Enlaza un recurso del repositorio en resources/ de esta carpeta.
-    void enlazarRecurso(const std::string& nombre) const;
-    // Enlaza todos los recursos que la prueba no haya escrito ya.
-    void enlazarRecursos() const;
+using ::Carpeta;
+using ::leer;
 
-private:
-    std::string camino;
-    std::string anterior;
-};
+// El juego en una carpeta con esos tres niveles y el resto de los recursos;
+// el nivel 1 cargado, como al arrancar.
+Juego& juegoConNiveles(Carpeta& carpeta, const char* n1, const char* n2, const char* n3);
 
 }  // namespace Ayudas
 

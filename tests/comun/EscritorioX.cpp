@@ -1,25 +1,19 @@
 #include "EscritorioX.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <stdexcept>
 #include <thread>
 
 namespace {
 
-void pausa(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+void pausa(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 // Las ventanas del juego desaparecen cuando termina: un pedido sobre una
 // ventana que ya no existe no debe tumbar la prueba.
-int ignorarError(Display*, XErrorEvent*) {
-    return 0;
-}
+int ignorarError(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
@@ -33,29 +27,20 @@ EscritorioX::EscritorioX() : pantalla(nullptr) {
     XSetErrorHandler(ignorarError);
 }
 
-EscritorioX::~EscritorioX() {
-    XCloseDisplay(pantalla);
-}
+EscritorioX::~EscritorioX() { XCloseDisplay(pantalla); }
 
+// El título en UTF-8, como lo ponen SDL y el cuadro de diálogo del juego.
 std::string EscritorioX::titulo(Window w) {
-    std::string nombre;
-    Atom utf8 = XInternAtom(pantalla, "UTF8_STRING", False);
-    Atom netNombre = XInternAtom(pantalla, "_NET_WM_NAME", False);
     Atom tipo;
     int formato;
     unsigned long cantidad, resto;
     unsigned char* datos = nullptr;
-    if (XGetWindowProperty(pantalla, w, netNombre, 0, 1024, False, utf8, &tipo, &formato,
-                           &cantidad, &resto, &datos) == Success && datos != nullptr) {
+    std::string nombre;
+    if (XGetWindowProperty(pantalla, w, XInternAtom(pantalla, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(pantalla, "UTF8_STRING", False), &tipo, &formato, &cantidad, &resto,
+                           &datos) == Success && datos != nullptr) {
         nombre.assign(reinterpret_cast<char*>(datos), cantidad);
         XFree(datos);
-    }
-    if (nombre.empty()) {
-        char* viejo = nullptr;
-        if (XFetchName(pantalla, w, &viejo) && viejo != nullptr) {
-            nombre = viejo;
-            XFree(viejo);
-        }
     }
     return nombre;
 }
@@ -76,10 +61,6 @@ Window EscritorioX::buscar(Window raiz, const std::string& buscado) {
     }
     if (hijos) XFree(hijos);
     return hallada;
-}
-
-bool EscritorioX::existeVentana(const std::string& t) {
-    return buscar(DefaultRootWindow(pantalla), t) != 0;
 }
 
 Window EscritorioX::esperarVentana(const std::string& t, double segundos) {
@@ -111,14 +92,6 @@ void EscritorioX::tecla(Window ventana, const char* nombre, bool abajo) {
     pausa(120);
 }
 
-void EscritorioX::pulsarTecla(Window ventana, const char* nombre) {
-    tecla(ventana, nombre, true);
-}
-
-void EscritorioX::soltarTecla(Window ventana, const char* nombre) {
-    tecla(ventana, nombre, false);
-}
-
 void EscritorioX::tocarTecla(Window ventana, const char* nombre) {
     tecla(ventana, nombre, true);
     tecla(ventana, nombre, false);
@@ -126,12 +99,11 @@ void EscritorioX::tocarTecla(Window ventana, const char* nombre) {
 
 void EscritorioX::clic(Window ventana, int x, int y) {
     moverA(ventana, x, y);
-    XTestFakeButtonEvent(pantalla, 1, True, CurrentTime);
-    XSync(pantalla, False);
-    pausa(80);
-    XTestFakeButtonEvent(pantalla, 1, False, CurrentTime);
-    XSync(pantalla, False);
-    pausa(250);
+    for (const bool abajo : {true, false}) {
+        XTestFakeButtonEvent(pantalla, 1, abajo, CurrentTime);
+        XSync(pantalla, False);
+        pausa(abajo ? 80 : 250);
+    }
 }
 
 EscritorioX::Captura EscritorioX::capturar(Window ventana) {
@@ -153,21 +125,5 @@ EscritorioX::Captura EscritorioX::capturar(Window ventana) {
         }
     }
     XDestroyImage(imagen);
-    return c;
-}
-
-EscritorioX::Captura EscritorioX::capturarCuandoDibuje(Window ventana, double segundos) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
-    Captura c;
-    while (std::chrono::steady_clock::now() < limite) {
-        c = capturar(ventana);
-        for (const Color& p : c.pixeles) {
-            if (p.r + p.g + p.b > 100) {
-                pausa(300);
-                return capturar(ventana);
-            }
-        }
-        pausa(100);
-    }
     return c;
 }

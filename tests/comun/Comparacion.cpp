@@ -4,53 +4,37 @@
 
 #include "Proyeccion.h"
 
-bool parecidos(const EscritorioX::Color& a, const std::array<int, 3>& b, int tolerancia) {
-    return std::abs(a.r - b[0]) <= tolerancia && std::abs(a.g - b[1]) <= tolerancia &&
-           std::abs(a.b - b[2]) <= tolerancia;
+bool parecidos(const EscritorioX::Color& a, const EscritorioX::Color& b, int tolerancia) {
+    return std::abs(a.r - b.r) <= tolerancia && std::abs(a.g - b.g) <= tolerancia && std::abs(a.b - b.b) <= tolerancia;
 }
 
 double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& imagen,
                            bool invertida) {
     int total = 0, iguales = 0;
-    for (double bx = 0.5; bx < 17.6; bx += 0.25) {
-        for (double by = 1.0; by < 14.6; by += 0.25) {
+    for (double bx = 0.5; bx < 17.6; bx += 0.25)
+        for (double by = 1.0; by < 14.6; by += 0.25, total++) {
             double vx, vy;
             proyectarCamaraInicial(bx, by, 0, vx, vy);
             const double v = invertida ? by / 15.0 : 1.0 - by / 15.0;
-            const int columna = static_cast<int>(bx / 18.0 * imagen.ancho);
-            const int fila = static_cast<int>(v * imagen.alto);
-            total++;
-            if (parecidos(captura.desdeAbajo(static_cast<int>(vx), static_cast<int>(vy)),
-                          imagen.pixel(columna, fila), 40)) {
-                iguales++;
-            }
+            iguales += parecidos(captura.desdeAbajo(int(vx), int(vy)),
+                                 imagen.pixel(int(bx / 18.0 * imagen.ancho), int(v * imagen.alto)), 40);
         }
-    }
     return static_cast<double>(iguales) / total;
 }
 
 double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBits& imagen, int x,
                               int y) {
-    int total = 0, iguales = 0;
-    for (int f = 0; f < imagen.alto; f++) {
-        for (int c = 0; c < imagen.ancho; c++) {
-            total++;
-            if (parecidos(captura.desdeAbajo(x + c, y + imagen.alto - 1 - f), imagen.pixel(c, f),
-                          24)) {
-                iguales++;
-            }
-        }
-    }
-    return static_cast<double>(iguales) / total;
+    int iguales = 0;
+    for (int f = 0; f < imagen.alto; f++)
+        for (int c = 0; c < imagen.ancho; c++)
+            iguales += parecidos(captura.desdeAbajo(x + c, y + imagen.alto - 1 - f), imagen.pixel(c, f), 24);
+    return static_cast<double>(iguales) / (imagen.ancho * imagen.alto);
 }
 
 bool mismasFilas(const EscritorioX::Captura& a, const EscritorioX::Captura& b, int y0, int y1) {
-    for (int y = y0; y < y1; y++) {
-        for (int x = 0; x < 640; x++) {
-            const EscritorioX::Color p = a.desdeAbajo(x, y), q = b.desdeAbajo(x, y);
-            if (p.r != q.r || p.g != q.g || p.b != q.b) return false;
-        }
-    }
+    for (int y = y0; y < y1; y++)
+        for (int x = 0; x < 640; x++)
+            if (!parecidos(a.desdeAbajo(x, y), b.desdeAbajo(x, y), 0)) return false;
     return true;
 }
 
@@ -64,12 +48,9 @@ const int DIGITOS[10] = {0x3F, 0x18, 0x6D, 0x7C, 0x5A, 0x76, 0x77, 0x1E, 0x7F, 0
 
 // Las líneas del contador son del violeta (0,3, 0,295, 0,464), sin suavizar.
 bool trazo(const EscritorioX::Captura& c, double x, double y) {
-    for (int dx = -1; dx <= 1; dx++) {
-        for (int dy = -1; dy <= 1; dy++) {
-            if (parecidos(c.desdeAbajo(int(x + 0.5) + dx, int(y + 0.5) + dy), {77, 75, 118}, 20))
-                return true;
-        }
-    }
+    for (int dx = -1; dx <= 1; dx++)
+        for (int dy = -1; dy <= 1; dy++)
+            if (parecidos(c.desdeAbajo(int(x + 0.5) + dx, int(y + 0.5) + dy), {77, 75, 118}, 20)) return true;
     return false;
 }
 

@@ -15,7 +15,7 @@ double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& 
 double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBits& imagen, int x,
                               int y);
 
-bool parecidos(const EscritorioX::Color& a, const std::array<int, 3>& b, int tolerancia);
+bool parecidos(const EscritorioX::Color& a, const EscritorioX::Color& b, int tolerancia);
 
 // Si dos capturas tienen iguales las filas de la ventana [y0, y1) (origen
 // abajo), en las columnas del tablero.

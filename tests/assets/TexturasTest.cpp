@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Ayudas.h"
+#include "assets/GLTexture.h"
+#include "assets/RgbImage.h"
+
+namespace {
+
+using Bytes = std::string;
+
+std::vector<int> texeles(GLenum formato, int cantidad) {
+    unsigned char t[1024];
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, formato, GL_UNSIGNED_BYTE, t);
+    return std::vector<int>(t, t + cantidad);
+}
+
+Bytes tga(int tipo, int ancho, int alto, int bits, const Bytes& pixeles, int id = 0) {
+    Bytes s = {char(id), 0, char(tipo), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    Ayudas::agregarEntero(s, static_cast<uint32_t>(ancho | alto << 16), 4);
+    return s + char(bits) + '\0' + pixeles;
+}
+
+// Un DIB con cabecera de archivo "BM" y de 40 bytes (o más); paleta en 0xRRGGBB.
+Bytes dib(int cabecera, int ancho, int alto, int bits, const std::vector<uint32_t>& paleta,
+          const Bytes& filas, int compresion = 0) {
+    Bytes h;
+    for (int v : {cabecera, ancho, alto, 1 | bits << 16, compresion, 0, 0, 0, int(paleta.size())})
+        Ayudas::agregarEntero(h, v, 4);
+    h.resize(cabecera, '\0');
+    for (uint32_t c : paleta) Ayudas::agregarEntero(h, c, 4);
+    Bytes s = "BM";
+    for (size_t v : {14 + h.size() + filas.size(), size_t{0}, 14 + h.size()}) Ayudas::agregarEntero(s, v, 4);
+    return s + h + filas;
+}
+
+// Los píxeles que da el lector, o su error.
+Bytes decodificado(const Bytes& d) {
+    const char* error = nullptr;
+    RgbImage* i = decodificarDib(reinterpret_cast<const unsigned char*>(d.data()), d.size(), &error);
+    if (!i) return error;
+    const Bytes rgb(reinterpret_cast<char*>(i->data), size_t(i->width) * i->height * 3);
+    std::free(i->data);
+    std::free(i);
+    return rgb;
+}
+
+}  // namespace
+
+TEST(Texturas, TgaDelModeloYBitmaps) {
+    Ayudas::juego();
+    Ayudas::Carpeta carpeta(true);
+    // Tipo 2 sin identificador ni origen, de 24 o 32 bits, se pasa a RGB; ni otro tipo, ni
+    // identificador, ni 16 bits, ni ancho 0.
+    carpeta.escribir("casco.tga", tga(2, 2, 2, 24, Bytes("\1\2\3\4\5\6abcdef", 12)));
+    GLTexture t;
+    t.Load("\"CASCO.TGA\"");
+    // Filas de 6 bytes: sin la alineación de 1 la segunda saldría corrida.
+    EXPECT_EQ(texeles(GL_RGB, 12), (std::vector<int>{3, 2, 1, 6, 5, 4, 'c', 'b', 'a', 'f', 'e', 'd'}));
+    GLTexture::ImagenTga imagen;
+    for (const Bytes& malo : {tga(2, 2, 1, 24, "\1\2\3\4\5\6", 1), tga(10, 2, 1, 24, "\1\2\3\4\5\6"),
+                              tga(2, 3, 1, 16, "\1\2\3\4\5\6"), tga(2, 0, 1, 24, "\1\2\3")})
+        EXPECT_FALSE(
+            GLTexture::leerTga(reinterpret_cast<const unsigned char*>(malo.data()), malo.size(), imagen));
+    ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -compress none c.tga"));  // 32 bits
+    t.Load("c.tga");
+    EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
+    const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
+    const char* conversion = "Image file conversion error.";
+    const std::pair<Bytes, Bytes> casos[] = {
+        // La fila de abajo va primero: 3 x 2 de 24 bits con el relleno de la fila, 2 x 1 de 1 bit
+        // sin la cabecera "BM" y 1 x 2 de 32 bits guardado de arriba abajo.
+        {dib(40, 3, 2, 24, {}, Bytes("\0\0\xff\0\xff\0\xff\0\0\0\0\0\x30\x20\x10\0\0\0\0\0\0\0\0\0", 24)),
+         rojo + verde + azul + otro + Bytes(6, 0)},
+        {dib(40, 2, 1, 1, {0xFF0000, 0x00FF00}, Bytes("\x80\0\0\0", 4)).substr(14), verde + rojo},
+        {dib(40, 1, -2, 32, {}, Bytes("\xff\0\0\0\0\0\xff\0", 8)), rojo + azul},
+        {dib(124, 1, 1, 24, {}, Bytes(4, 0)), "Unknown DIB file format."},
+        {dib(40, 2, 1, 8, {0xFF0000}, Bytes(4, 0), 1), conversion},        // RLE
+        {dib(40, 40, 40, 24, {}, Bytes(30, 0)), conversion},               // filas cortadas
+        {dib(40, 2, 1, 8, {0xFF0000}, Bytes("\0\5\0\0", 4)), conversion},  // índice fuera de la paleta
+    };
+    for (const auto& [archivo, esperado] : casos) EXPECT_EQ(decodificado(archivo), esperado);
+    // La muestra de ImageMagick de 4 y 8 bits y con la cabecera vieja de 12 bytes, como la lee él mismo.
+    for (const std::string opciones :
+         {"-colors 16 -type palette BMP3", "-type palette BMP3", "-type palette BMP2"}) {
+        ASSERT_EQ(0, std::system(("convert rose: -compress none " + opciones + ":b.bmp").c_str()));
+        ASSERT_EQ(0, std::system("convert b.bmp -flip -depth 8 c.ppm"));
+        EXPECT_TRUE(decodificado(Ayudas::leer("b.bmp")) == Ayudas::leer("c.ppm").substr(13)) << opciones;
+    }
+}

@@ -1,0 +1,26 @@
+#ifndef VQ_CARPETA_H
+#define VQ_CARPETA_H
+
+#include <string>
+
+std::string leer(const std::string& ruta);
+
+// Carpeta temporal con su resources/ que se borra al final (también si el
+// proceso termina con exit()); con entrar es el directorio de trabajo mientras vive.
+class Carpeta {
+public:
+    explicit Carpeta(bool entrar = false);
+    ~Carpeta();
+    Carpeta(const Carpeta&) = delete;
+    Carpeta& operator=(const Carpeta&) = delete;
+    const std::string& ruta() const { return camino; }
+    std::string escribir(const std::string& nombre, const std::string& contenido) const;
+    // Enlaza en resources/ los recursos del repositorio que la prueba no escribió.
+    void enlazarRecursos() const;
+
+private:
+    std::string camino;
+    std::string anterior;
+};
+
+#endif

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <array>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "Ayudas.h"
+#include "core/Camara.h"
+#include "core/Juego.h"
+#include "playfield/Gvector.h"
+#include "playfield/ModoRender.h"
+
+using Ayudas::pulsar;
+using Ayudas::tecla;
+
+TEST(Entrada, TeclasDeUnaVezLucesConsolaVelocidadesYCamaras) {
+    Juego& juego = Ayudas::juego();
+    // Cada modo dice su nombre y enciende sólo su interruptor.
+    const ModoRender& modo = *ModoRender::getInstance();
+    const std::pair<SDLKey, std::string> modos[4] = {
+        {SDLK_h, "Wireframe"}, {SDLK_j, "Facetado"}, {SDLK_k, "Interpolado"}, {SDLK_l, "Texturado"}};
+    for (int m = 0; m < 4; m++) {
+        EXPECT_EQ(pulsar(juego, modos[m].first), modos[m].second + "\n");
+        const bool p[4] = {modo.isWireframe(), modo.isFacetado(), modo.isInterpolado(), modo.isTexturado()};
+        EXPECT_TRUE(p[m] && p[0] + p[1] + p[2] + p[3] == 1) << modos[m].second;
+    }
+    // 1, 2 y 3 apagan su luz; 4, 5 y 6 piden su color: lo no numérico es 0 y la línea mala se descarta.
+    std::istringstream entrada("0.5 0.25\n1 0\n0.7 verde 3 4\n0.1 0.2 0.3 0.4\n");
+    std::streambuf* teclado = std::cin.rdbuf(entrada.rdbuf());
+    const std::tuple<SDLKey, SDLKey, std::string, GLenum, GLenum, std::array<float, 4>> luces[] = {
+        {SDLK_1, SDLK_4, "ambiental", GL_LIGHT1, GL_AMBIENT, {0.5f, 0.25f, 1, 0}},
+        {SDLK_2, SDLK_5, "difusa", GL_LIGHT0, GL_DIFFUSE, {0.7f, 0, 0, 0}},
+        {SDLK_3, SDLK_6, "especular", GL_LIGHT2, GL_SPECULAR, {0.1f, 0.2f, 0.3f, 0.4f}}};
+    for (const auto& [apagar, preguntar, luz, numero, parametro, esperado] : luces) {
+        pulsar(juego, apagar);
+        EXPECT_FALSE(glIsEnabled(numero)) << luz;
+        EXPECT_EQ(pulsar(juego, preguntar), "Ingrese los valores RGBA de la nueva luz " + luz + ": ");
+        std::array<float, 4> color;
+        glGetLightfv(numero, parametro, color.data());
+        EXPECT_EQ(color, esperado) << luz;
+    }
+    std::cin.rdbuf(teclado);
+    // Una pulsación actúa una vez aunque se repita; la libera soltar cualquier tecla, no otra sin acción.
+    SDL_Event p = tecla(SDLK_p), h = tecla(SDLK_h), x = tecla(SDLK_x), suelta = tecla(SDLK_x, false);
+    for (SDL_Event* e : {&p, &p, &h}) juego.manejarEvento(e);
+    EXPECT_TRUE(juego.getEstado() == Juego::PAUSA && modo.isTexturado());
+    for (SDL_Event* e : {&suelta, &x, &p, &suelta}) juego.manejarEvento(e);
+    EXPECT_EQ(juego.getEstado(), Juego::LISTO);
+    // Desde la velocidad 4: sube dando la vuelta y baja dando la vuelta.
+    const float valores[] = {0.1f, 0.25f, 0.5f, 0.75f, 1, 1.25f, 1.5f, 2, 4};
+    const auto dice = [&](int k) { return "Velocidad actual: " + std::to_string(valores[k % 9]) + "x\n"; };
+    for (int i = 1; i <= 9; i++) EXPECT_EQ(pulsar(juego, SDLK_KP_PLUS), dice(4 + i));
+    for (int i = 1; i <= 9; i++) EXPECT_EQ(pulsar(juego, SDLK_KP_MINUS), dice(13 - i));
+    // Arrastrar con el botón derecho gira la escena; "v" pasa a la cámara siguiente y la endereza.
+    SDL_Event derecho = {SDL_MOUSEBUTTONDOWN}, arrastre = Ayudas::movimiento(-7, 5);
+    SDL_Event v = tecla(SDLK_v), y = tecla(SDLK_y);
+    derecho.button.button = SDL_BUTTON_RIGHT;
+    juego.manejarEvento(&derecho);
+    const float xs[3] = {9, 18, 0}, ys[3] = {5, 7.5f, 15};
+    for (int i = 1; i <= 9; i++) {
+        juego.manejarEvento(&arrastre);
+        EXPECT_TRUE(juego.getRotacionZ() == -3.0f && juego.getRotacionX() == 2.0f) << i;
+        pulsar(juego, SDLK_v);
+        const Gvector& ojo = juego.getCamara().getOjo();
+        EXPECT_TRUE(ojo.getX() == xs[i % 3] && ojo.getY() == ys[i % 9 / 3]) << i;
+    }
+    derecho.type = SDL_MOUSEBUTTONUP;
+    juego.manejarEvento(&derecho);
+    // Con la cámara que sigue a la bola, "v" no hace nada ni retiene y el botón derecho no arrastra.
+    for (SDLKey t : {SDLK_v, SDLK_y}) pulsar(juego, t);
+    derecho.type = SDL_MOUSEBUTTONDOWN;
+    for (SDL_Event* e : {&v, &derecho, &arrastre}) juego.manejarEvento(e);
+    EXPECT_TRUE(juego.getRotacionZ() == 0.0f && juego.getCamaraActual() == 1);
+    juego.manejarEvento(&y);  // "y" vuelve a la cámara 0
+    EXPECT_TRUE(juego.isCamaraFija() && juego.getCamaraActual() == 0);
+}

@@ -1,0 +1,121 @@
+// gtest antes que Xlib: las macros de X (None, Bool) chocan con sus plantillas.
+#include <gtest/gtest.h>
+
+#include "EscritorioX.h"
+#include "core/Sistema.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <SDL.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <string>
+#include <thread>
+#include <vector>
+
+using Sistema::Respuesta;
+
+namespace {
+
+const char* const PREGUNTA = "¿Desea iniciar el juego en pantalla completa?";
+
+// Muestra la pregunta (o el aviso de error) en otro hilo y la contesta como un jugador.
+Respuesta preguntar(const std::function<void(EscritorioX&, Window)>& jugador, bool aviso = false) {
+    const char* titulo = aviso ? "Error" : "Pantalla Completa";
+    auto respuesta = std::async(std::launch::async, [=] {
+        return aviso ? (Sistema::avisar(titulo, "Out of memory."), Respuesta::Si) : Sistema::preguntarSiNo(titulo, PREGUNTA);
+    });
+    EscritorioX x;
+    const Window w = x.esperarVentana(titulo, 5);
+    EXPECT_NE(w, 0u);
+    if (w) jugador(x, w);
+    EXPECT_EQ(respuesta.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    return respuesta.get();
+}
+
+// Pregunta en un hijo sin pantalla con una seudoterminal por entrada, y
+// contesta cada "(s/n)" nuevo; deja en salida lo que el hijo escribió.
+int porTerminal(const std::vector<std::string>& respuestas, std::string& salida) {
+    std::fflush(stdout);
+    int maestro;
+    const pid_t hijo = forkpty(&maestro, nullptr, nullptr, nullptr);
+    if (hijo == 0) {
+        unsetenv("DISPLAY");
+        _exit(static_cast<int>(Sistema::preguntarSiNo("Pantalla Completa", "¿Jugar?")));
+    }
+    size_t enviadas = 0;
+    char bufer[256];
+    pollfd espera = {maestro, POLLIN, 0};
+    for (int i = 0; i < 50 && poll(&espera, 1, 100) >= 0; i++) {
+        const ssize_t n = espera.revents ? read(maestro, bufer, sizeof bufer) : 0;
+        if (n < 0) break;  // el hijo cerró la terminal
+        salida.append(bufer, n);
+        size_t vistas = 0;
+        for (size_t p = salida.find("(s/n)"); p != std::string::npos; p = salida.find("(s/n)", p + 1)) vistas++;
+        if (enviadas < respuestas.size() && vistas > enviadas) {
+            const std::string& r = respuestas[enviadas++];
+            EXPECT_EQ(write(maestro, r.data(), r.size()), static_cast<ssize_t>(r.size()));
+        }
+    }
+    close(maestro);
+    int estado = 0;
+    waitpid(hijo, &estado, 0);
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+}
+
+}  // namespace
+
+TEST(Sistema, PreguntaYAvisoEnUnCuadroDeX) {
+    auto tecla = [](const char* t) { return [t](EscritorioX& x, Window w) { x.tocarTecla(w, t); }; };
+    for (const auto& [t, r] : {std::pair{"n", Respuesta::No}, {"s", Respuesta::Si}, {"Return", Respuesta::Si}})
+        EXPECT_EQ(preguntar(tecla(t)), r) << t;
+    // Los botones Sí y No, abajo a la derecha.
+    EXPECT_EQ(preguntar([](EscritorioX& x, Window w) {
+                  const EscritorioX::Captura c = x.capturar(w);
+                  x.clic(w, c.ancho - 20 - 44, c.alto - 20 - 14);
+              }),
+              Respuesta::No);
+    // Un Enter soltado sobre el cuadro (el que lanzó el juego) no contesta.
+    EXPECT_EQ(preguntar([](EscritorioX& x, Window w) {
+                  x.tecla(w, "Return", false);
+                  x.tocarTecla(w, "n");
+              }),
+              Respuesta::No);
+    // El aviso de error tiene un solo botón; Escape o Enter lo cierran.
+    preguntar(tecla("Escape"), true);
+}
+
+TEST(Sistema, SinPantallaPreguntaPorLaTerminal) {
+    const struct {
+        std::vector<std::string> respuestas;
+        Respuesta esperada;
+    } casos[] = {{{"x\n", "sí\n"}, Respuesta::Si},      {{"  NO \n"}, Respuesta::No},
+                 {{std::string(300, 's') + "\n", "S\n"}, Respuesta::Si}, {{"\x04"}, Respuesta::Fallo}};
+    for (const auto& c : casos) {
+        std::string salida;
+        EXPECT_EQ(porTerminal(c.respuestas, salida), static_cast<int>(c.esperada)) << salida;
+        EXPECT_NE(salida.find("Pantalla Completa"), std::string::npos);
+    }
+}
+
+TEST(Sistema, ContadorYFuncionesDeOpenGL) {
+    EXPECT_EQ(Sistema::frecuenciaContador(), 1000000000);
+    const int64_t antes = Sistema::leerContador();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_NEAR(Sistema::leerContador() - antes, 20000000, 15000000);
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+    ASSERT_NE(SDL_SetVideoMode(800, 600, 24, SDL_OPENGL), nullptr);
+    auto fijar = reinterpret_cast<PFNGLPOINTPARAMETERFARBPROC>(Sistema::funcionGL("glPointParameterfARB"));
+    ASSERT_NE(fijar, nullptr);
+    fijar(GL_POINT_SIZE_MIN_ARB, 3.5f);
+    GLfloat minimo = 0;
+    glGetFloatv(GL_POINT_SIZE_MIN_ARB, &minimo);
+    EXPECT_EQ(minimo, 3.5f);
+    EXPECT_EQ(Sistema::funcionGL("glInventadaPorVorlix"), nullptr);
+}

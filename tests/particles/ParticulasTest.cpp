@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include "Ayudas.h"
+#include "SistemaPrueba.h"
+#include "particles/Fuegos.h"
+#include "particles/SistemaParticulas.h"
+
+TEST(Particulas, TandasVidasRepuestosYMovimiento) {
+    SistemaParticulas s;
+    s.setMaxParticulas(3);
+    s.setCantidadPorTanda(2);
+    s.setIntervalo(0.5f);
+    // Paso, activas y de repuesto: el intervalo justo no suelta; la de edad igual a su vida muere.
+    const float pasos[][3] = {{0.5f, 0, 0},  {0.25f, 2, 0}, {0.5f, 2, 0},
+                              {0.25f, 3, 0}, {0.25f, 1, 2}, {0.75f, 2, 1}};
+    for (const auto& p : pasos) {
+        s.actualizar(p[0]);
+        size_t libres = 0;
+        for (const Particula* q = s.getLibres(); q; q = q->siguiente) ++libres;
+        EXPECT_TRUE(s.getCantidadActivas() == p[1] && libres == p[2]) << s.getReloj() << ": " << libres;
+    }
+    for (bool aire : {true, false}) {
+        SistemaParticulas m;
+        m.setResistenciaAire(aire);
+        m.actualizar(1.5f);
+        m.actualizar(0.5f);
+        // Gravedad, v += g dt → −4,9; con aire, después v += (viento − v) dt → −2,45.
+        EXPECT_NEAR(m.getActivas()->velocidad.y, aire ? -2.45f : -4.9f, 1e-5) << aire;
+    }
+}
+
+TEST(Particulas, FuegosSobreElTableroSumandoSuColorYSinLaExtensionNada) {
+    Ayudas::juego();
+    for (bool extension : {false, true}) {
+        SistemaPrueba::setSinFuncionesGL(!extension);
+        Fuegos fuegos;
+        fuegos.preparar();
+        EXPECT_EQ(fuegos.getSistema(3).getTextura() != 0, extension);
+        // Sólo el emisor 3 suelta: verde, en (400, 300) de la ventana, sobre gris.
+        fuegos.setColor(0, 1, 0, 3);
+        fuegos.setPosicion(400, 300, 0, 3);
+        fuegos.getSistema(3).actualizar(0.1f);
+        glClearColor(0.2f, 0.2f, 0.2f, 1);
+        Ayudas::proyeccionVentana();
+        fuegos.dibujar();
+        const Ayudas::Color c = Ayudas::pixel(400, 300);
+        EXPECT_EQ(c.g > 200 && c.r == 51, extension) << c.r << "," << c.g;
+        glEnable(GL_LIGHTING);
+        fuegos.dibujar();
+        EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D));
+    }
+    Fuegos fuegos;
+    for (int n = 0; n < 200; n++) {
+        fuegos.actualizar(0.01f);
+        const Vec3& p = fuegos.getSistema(n % Fuegos::CANTIDAD).getPosicion();
+        ASSERT_TRUE(p.x >= 2 && p.x <= 17 && p.y >= 0 && p.y <= 14 && p.z >= 2 && p.z <= 6) << n;
+    }
+}
