@@ -102,6 +102,22 @@ TEST(Reglas, ElAroRetieneYDaUnaBolaPorPaso) {
     EXPECT_TRUE(bola(juego).getX() == x && bola(juego).getY() == y);
 }
 
+TEST(Reglas, ElAroRebotaAntesQueLasParedes) {
+    Ayudas::Carpeta carpeta(true);
+    Juego& juego = Ayudas::juegoConNiveles(carpeta, "0\n", "0\n", "0\n");
+    while (juego.getPlataforma().getCentro() > 1.51f) juego.actualizar(PASO);  // el aro a la izquierda del todo
+    Ayudas::clic(juego);
+    // Un paso lleva la bola a rozar la pared y el extremo izquierdo del aro; el siguiente choca con los dos.
+    Pelotita& b = *juego.getPelotitas().front();
+    const float y = juego.getPlataforma().getIzquierda().getY();
+    b.setVelocidad((0.25f - b.getX()) / PASO, (y - b.getY()) / PASO + 45.0f * PASO, 0);
+    juego.actualizar(PASO);
+    b.setVelocidad(-5, -5, 0);
+    juego.actualizar(PASO);
+    // El extremo la devuelve hacia la derecha con el 85 % de su rapidez; la pared ya no la toca.
+    EXPECT_NEAR(b.getVelX(), 4.25f, 0.05f);
+}
+
 // Una partida con los niveles entregados, pasos y semilla fijos: cualquier cambio en la física, las reglas
 // o los niveles cambia la huella. Si es a propósito, se revisa el juego y se copia la huella nueva.
 TEST(Reglas, PartidaDeReferencia) {
