@@ -31,7 +31,8 @@ int atrapadas(Sesion& s) {
     return n;
 }
 
-// Captura hasta que se cumpla la condición o pase el tiempo.
+// Captura hasta que se cumpla la condición o pase el tiempo; holgado, porque con
+// la máquina cargada el juego va lento.
 Captura esperar(Sesion& s, const std::function<bool(const Captura&)>& listo, double segundos) {
     const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
     Captura c = s.x.capturar(s.ventana);
@@ -83,10 +84,10 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     s.x.moverA(s.ventana, 5, 300);
     const Captura izquierda = s.mirar();
     s.x.moverA(s.ventana, 630, 300);
-    EXPECT_GE(girado(izquierda, esperar(s, [&](const Captura& c) { return girado(izquierda, c) >= 22; }, 3)), 22);
+    EXPECT_GE(girado(izquierda, esperar(s, [&](const Captura& c) { return girado(izquierda, c) >= 22; }, 10)), 22);
     // El tiro sale hacia la izquierda, toca el blanco y al salir aparece el nivel 2.
     s.x.clic(s.ventana, 5, 300);
-    c = esperar(s, [](const Captura& c) { return panel(c)[2] == 2; }, 20);
+    c = esperar(s, [](const Captura& c) { return panel(c)[2] == 2; }, 60);
     EXPECT_EQ(panel(c)[1], 19 + atrapadas(s));
     EXPECT_GE(panel(c)[0], 200);
     EXPECT_GT(coincidenciaTablero(c, recurso("pantalla2.bmp")), 0.8);
@@ -104,11 +105,11 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     s.x.clic(s.ventana, 600, 160);
     // Dos tiros más: el nivel 3 y la victoria, con fuegos, 20 bolas y el nivel 1.
     s.x.clic(s.ventana, 5, 300);
-    c = esperar(s, [](const Captura& c) { return panel(c)[2] == 3; }, 20);
+    c = esperar(s, [](const Captura& c) { return panel(c)[2] == 3; }, 60);
     EXPECT_EQ(panel(c)[1], 18 + atrapadas(s));
     s.x.clic(s.ventana, 5, 300);
     const MapaBits ganar = recurso("ganar.bmp");
-    c = esperar(s, [&](const Captura& c) { return coincidenciaRectangulo(c, ganar, 150, 220) > 0.9; }, 20);
+    c = esperar(s, [&](const Captura& c) { return coincidenciaRectangulo(c, ganar, 150, 220) > 0.9; }, 60);
     EXPECT_GT(coincidenciaRectangulo(c, ganar, 150, 220), 0.9);
     EXPECT_GT(cambiantes(c, s.mirar()), 100);
     EXPECT_EQ(panel(c), (std::array<int, 3>{0, 20, 1}));
