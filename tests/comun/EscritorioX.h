@@ -18,7 +18,11 @@ public:
     struct Captura {
         int ancho = 0, alto = 0;
         std::vector<Color> pixeles;
-        Color en(int x, int y) const { return pixeles[static_cast<size_t>(y) * ancho + x]; }
+        // Fuera de la captura (o de una ventana que ya no está) da un color imposible.
+        Color en(int x, int y) const {
+            const bool dentro = x >= 0 && y >= 0 && x < ancho && y < alto;
+            return dentro ? pixeles[static_cast<size_t>(y) * ancho + x] : Color{-1, -1, -1};
+        }
         // Con y contada desde abajo, como la capa 2D del juego.
         Color desdeAbajo(int x, int y) const { return en(x, alto - 1 - y); }
     };
