@@ -72,6 +72,9 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
     ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -compress none c.tga"));  // 32 bits
     t.Load("c.tga");
     EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
+    ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgb(40,50,60)' -compress none d.tga"));  // 24 bits
+    t.Load("d.tga");
+    EXPECT_EQ(texeles(GL_RGB, 3), (std::vector<int>{40, 50, 60}));
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
     const char* conversion = "Image file conversion error.";
     const std::pair<Bytes, Bytes> casos[] = {
@@ -87,9 +90,10 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         {dib(40, 2, 1, 8, {0xFF0000}, Bytes("\0\5\0\0", 4)), conversion},  // índice fuera de la paleta
     };
     for (const auto& [archivo, esperado] : casos) EXPECT_EQ(decodificado(archivo), esperado);
-    // La muestra de ImageMagick de 4 y 8 bits y con la cabecera vieja de 12 bytes, como la lee él mismo.
-    for (const std::string opciones :
-         {"-colors 16 -type palette BMP3", "-type palette BMP3", "-type palette BMP2"}) {
+    // La muestra de ImageMagick de 1, 4, 8, 24 y 32 bits y con la cabecera vieja de 12 bytes, como la lee él.
+    for (const std::string opciones : {"-monochrome BMP3", "-colors 16 -type palette BMP3", "-type palette BMP3",
+                                       "-type truecolor BMP3", "-alpha on -define bmp3:alpha=true BMP3",
+                                       "-type palette BMP2"}) {
         ASSERT_EQ(0, std::system(("convert rose: -compress none " + opciones + ":b.bmp").c_str()));
         ASSERT_EQ(0, std::system("convert b.bmp -flip -depth 8 c.ppm"));
         EXPECT_TRUE(decodificado(Ayudas::leer("b.bmp")) == Ayudas::leer("c.ppm").substr(13)) << opciones;
