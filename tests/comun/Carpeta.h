@@ -5,8 +5,8 @@
 
 std::string leer(const std::string& ruta);
 
-// Carpeta temporal con su resources/ que se borra al final (también si el
-// proceso termina con exit()); con entrar es el directorio de trabajo mientras vive.
+// Carpeta temporal con su resources/, borrada al final aunque se salga con exit();
+// con entrar es el directorio de trabajo mientras vive.
 class Carpeta {
 public:
     explicit Carpeta(bool entrar = false);

@@ -1,8 +1,17 @@
 #include "Comparacion.h"
 
+#include <cmath>
 #include <cstdlib>
 
-#include "Proyeccion.h"
+void proyectarCamaraInicial(double px, double py, double pz, double& vx, double& vy) {
+    // El ojo en (9, 5, 19) mira a (9, 7, 0) con arriba (0, 1, 0): el lado es (1, 0, 0).
+    const double largo = std::hypot(2.0, 19.0), fy = 2 / largo, fz = -19 / largo;
+    const double x = px * 0.8 - 9, y = py * 0.8 - 5, z = pz * 0.8 - 19;
+    const double arriba = -fz * y + fy * z, lejos = fy * y + fz * z;
+    const double t = 1.0 / std::tan(22.5 * M_PI / 180.0);
+    vx = (t * 0.75 * x / lejos + 1) * 400;
+    vy = (t * arriba / lejos + 1) * 300;
+}
 
 bool parecidos(const EscritorioX::Color& a, const EscritorioX::Color& b, int tolerancia) {
     return std::abs(a.r - b.r) <= tolerancia && std::abs(a.g - b.g) <= tolerancia && std::abs(a.b - b.b) <= tolerancia;

@@ -29,20 +29,12 @@ EscritorioX::EscritorioX() : pantalla(nullptr) {
 
 EscritorioX::~EscritorioX() { XCloseDisplay(pantalla); }
 
-// El título en UTF-8, como lo ponen SDL y el cuadro de diálogo del juego.
+// Los títulos que se buscan son ASCII: WM_NAME los tiene tal cual.
 std::string EscritorioX::titulo(Window w) {
-    Atom tipo;
-    int formato;
-    unsigned long cantidad, resto;
-    unsigned char* datos = nullptr;
-    std::string nombre;
-    if (XGetWindowProperty(pantalla, w, XInternAtom(pantalla, "_NET_WM_NAME", False), 0, 1024, False,
-                           XInternAtom(pantalla, "UTF8_STRING", False), &tipo, &formato, &cantidad, &resto,
-                           &datos) == Success && datos != nullptr) {
-        nombre.assign(reinterpret_cast<char*>(datos), cantidad);
-        XFree(datos);
-    }
-    return nombre;
+    char* nombre = nullptr;
+    const std::string t = XFetchName(pantalla, w, &nombre) && nombre ? nombre : "";
+    if (nombre) XFree(nombre);
+    return t;
 }
 
 Window EscritorioX::buscar(Window raiz, const std::string& buscado) {

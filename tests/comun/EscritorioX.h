@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-// Lo que hace un jugador frente a la pantalla, con eventos reales de XTest:
-// buscar ventanas por su título, teclear, mover el ratón, hacer clic y mirar.
+// Un jugador frente a la pantalla, con eventos reales de XTest.
 class EscritorioX {
 public:
     struct Color {

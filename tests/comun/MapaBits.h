@@ -7,8 +7,7 @@
 
 #include "EscritorioX.h"
 
-// Lector propio para las pruebas, independiente del juego y del generador:
-// sólo BMP de 24 bits sin comprimir.
+// BMP de 24 bits sin comprimir, leído sin el código del juego ni el del generador.
 struct MapaBits {
     std::vector<uint8_t> datos;
     int ancho = 0, alto = 0;

@@ -3,12 +3,10 @@
 
 #include <sys/types.h>
 
-// Un Xvfb propio para cada proceso de prueba: las pruebas no dependen de
-// la pantalla de quien las corre y funcionan en máquinas sin pantalla.
+// Un Xvfb propio para cada proceso de prueba, que no toma la pantalla de nadie.
 class ServidorX {
 public:
-    // Con reiniciable, el servidor se reinicia cada vez que se va su último
-    // cliente, como uno que arranca xinit o un Xvfb sin -noreset.
+    // Reiniciable: se reinicia al irse su último cliente, como uno de xinit.
     ServidorX(int ancho, int alto, bool reiniciable = false);
     ~ServidorX();
     ServidorX(const ServidorX&) = delete;

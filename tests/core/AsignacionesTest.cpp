@@ -25,7 +25,7 @@ void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 TEST(Asignaciones, NadaPorCuadroNiDuranteUnTiroNiConFuegos) {
-    Ayudas::Carpeta carpeta(true);
+    Carpeta carpeta(true);
     // Sin blancos: cada tiro despeja su nivel y el tercero gana; sólo reserva el paso que termina el tiro.
     Juego& juego = Ayudas::juegoConNiveles(carpeta, "4\n9 10 1\n8.5 6 1\n10 4 2\n4 8 3\n", "0\n", "0\n");
     // n pasos con su cuadro tras uno sin contar: Mesa reserva al compilar cada estado que ve por vez primera.

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "Ayudas.h"
-#include "Proyeccion.h"
+#include "Comparacion.h"
 #include "core/Camara.h"
 #include "core/Juego.h"
 #include "playfield/Pieza.h"

@@ -54,7 +54,7 @@ TEST(Reglas, ClicsQueDisparanPausaYVelocidadDelPaso) {
 }
 
 TEST(Reglas, BlancosDerrotaYVictoriaConFuegosSinEscalar) {
-    Ayudas::Carpeta carpeta(true);
+    Carpeta carpeta(true);
     // Nivel 1: blancos bajo el cañón y en un tiro a −45 grados, una gris debajo; el 2 y el 3 sin blancos.
     Juego& juego =
         Ayudas::juegoConNiveles(carpeta, "3\n9 10 0\n4 8.6 0\n9 5 1\n", "1\n5 5 1\n", "1\n13 5 2\n");
@@ -103,7 +103,7 @@ TEST(Reglas, ElAroRetieneYDaUnaBolaPorPaso) {
 }
 
 TEST(Reglas, ElAroRebotaAntesQueLasParedes) {
-    Ayudas::Carpeta carpeta(true);
+    Carpeta carpeta(true);
     Juego& juego = Ayudas::juegoConNiveles(carpeta, "0\n", "0\n", "0\n");
     while (juego.getPlataforma().getCentro() > 1.51f) juego.actualizar(PASO);  // el aro a la izquierda del todo
     Ayudas::clic(juego);

@@ -4,9 +4,6 @@
 #include "EscritorioX.h"
 #include "core/Sistema.h"
 
-#include <GL/gl.h>
-#include <GL/glext.h>
-#include <SDL.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
@@ -16,7 +13,6 @@
 #include <functional>
 #include <future>
 #include <string>
-#include <thread>
 #include <vector>
 
 using Sistema::Respuesta;
@@ -102,20 +98,4 @@ TEST(Sistema, SinPantallaPreguntaPorLaTerminal) {
         EXPECT_EQ(porTerminal(c.respuestas, salida), static_cast<int>(c.esperada)) << salida;
         EXPECT_NE(salida.find("Pantalla Completa"), std::string::npos);
     }
-}
-
-TEST(Sistema, ContadorYFuncionesDeOpenGL) {
-    EXPECT_EQ(Sistema::frecuenciaContador(), 1000000000);
-    const int64_t antes = Sistema::leerContador();
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_NEAR(Sistema::leerContador() - antes, 20000000, 15000000);
-    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-    ASSERT_NE(SDL_SetVideoMode(800, 600, 24, SDL_OPENGL), nullptr);
-    auto fijar = reinterpret_cast<PFNGLPOINTPARAMETERFARBPROC>(Sistema::funcionGL("glPointParameterfARB"));
-    ASSERT_NE(fijar, nullptr);
-    fijar(GL_POINT_SIZE_MIN_ARB, 3.5f);
-    GLfloat minimo = 0;
-    glGetFloatv(GL_POINT_SIZE_MIN_ARB, &minimo);
-    EXPECT_EQ(minimo, 3.5f);
-    EXPECT_EQ(Sistema::funcionGL("glInventadaPorVorlix"), nullptr);
 }

@@ -7,7 +7,6 @@
 #include <thread>
 
 #include "Comparacion.h"
-#include "Proyeccion.h"
 #include "ServidorX.h"
 #include "Sesion.h"
 

@@ -5,8 +5,7 @@
 
 #include <string>
 
-// El ejecutable real del juego, con su salida estándar y de error en
-// archivos de la carpeta dada y su entrada estándar en un tubo.
+// El juego real, con sus salidas en archivos de la carpeta y su entrada en un tubo.
 class ProcesoJuego {
 public:
     // Con VQ_BIBLIOTECAS_SDL en el entorno de la prueba, el juego carga esa SDL 1.2.

@@ -9,10 +9,8 @@
 #include "EscritorioX.h"
 #include "ProcesoJuego.h"
 
-// Una partida en marcha: una carpeta con los recursos del repositorio, salvo
-// los que la prueba cambia por los suyos; el juego arrancado ahí en ventana
-// (el jugador contestó "No" a la pantalla completa) y el escritorio desde
-// donde se lo maneja.
+// El juego arrancado en ventana ("No" a la pantalla completa) en una carpeta con los
+// recursos del repositorio, salvo los que cambia la prueba, y el escritorio que lo maneja.
 class Sesion {
 public:
     using Recursos = std::map<std::string, std::string>;

@@ -2,9 +2,11 @@
 
 #include <GL/gl.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "Ayudas.h"
+#include "Comparacion.h"
 #include "playfield/Pelotita.h"
 #include "playfield/ModoRender.h"
 #include "playfield/Pieza.h"
@@ -12,17 +14,13 @@
 
 TEST(Aspecto, TableroConSuImagenYParedesDeUnoYMedio) {
     Ayudas::juego();
-    auto parecido = [](const Ayudas::Color& c, const int* e) {
-        return std::abs(c.r - e[0]) < 3 && std::abs(c.g - e[1]) < 3 && std::abs(c.b - e[2]) < 3;
-    };
+    auto parecido = [](const Ayudas::Color& c, const int* e) { return parecidos(c, {e[0], e[1], e[2]}, 2); };
     // La imagen derecha (rojo arriba a la izquierda), de (100, 100) a (460, 400).
-    Ayudas::Carpeta carpeta;
-    const std::string bmp = Ayudas::bmp24(8, 8, [](int x, int y) {
-        return x < 4 && y < 4 ? Ayudas::Color{255, 0, 0} : Ayudas::Color{0, 0, 255};
-    });
+    Carpeta carpeta(true);
+    ASSERT_EQ(0, std::system("convert -size 8x8 xc:blue -fill red -draw 'rectangle 0,0 3,3' -type truecolor BMP3:c.bmp"));
     Rectangulo tablero(0, 0, 0, 0, 0, 0);
     tablero.crearGeometria(18, 15);
-    tablero.cargarTextura(carpeta.escribir("c.bmp", bmp).c_str());
+    tablero.cargarTextura("c.bmp");
     Ayudas::proyeccionVentana();
     glTranslatef(100, 100, 0);
     glScalef(20, 20, 0.01f);  // z aplastada para que quepa también visto desde arriba

@@ -23,7 +23,7 @@ TEST(Niveles, ArchivosConCualquierSeparadorYSucesionEnCiclo) {
         std::fclose(archivo);
         EXPECT_EQ(std::pair(leidas, testing::internal::GetCapturedStderr()), std::pair(piezas, aviso));
     }
-    Ayudas::Carpeta carpeta(true);
+    Carpeta carpeta(true);
     Juego& juego = Ayudas::juegoConNiveles(carpeta, "1\n1 1 0\n", "2\n2 2 1\n3 3 2\n", "1\n4 4 3\n");
     for (int nivel : {2, 3, 1}) {
         Niveles::getInstance()->siguienteNivel();
@@ -33,7 +33,7 @@ TEST(Niveles, ArchivosConCualquierSeparadorYSucesionEnCiclo) {
 }
 
 TEST(NivelesMuerte, LaImagenSeCargaAntesQueLasPiezas) {
-    Ayudas::Carpeta carpeta(true);
+    Carpeta carpeta(true);
     // Sin la imagen del nivel 2 y con su texto roto: leer primero el texto lo haría avisar.
     carpeta.escribir("resources/pantalla2.bmp", "no es un bitmap");
     Ayudas::juegoConNiveles(carpeta, "0\n", "3\n1 1 x\n", "0\n");

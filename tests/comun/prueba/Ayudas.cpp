@@ -36,10 +36,10 @@ std::string pulsar(Juego& juego, SDLKey simbolo) {
     return testing::internal::GetCapturedStdout();
 }
 
-void clic(Juego& juego, int x, int y, int xSuelta, int ySuelta, Uint8 boton) {
+void clic(Juego& juego, int x, int y, int xSuelta, int ySuelta) {
     SDL_Event e = {};
     e.type = SDL_MOUSEBUTTONDOWN;
-    e.button.button = boton;
+    e.button.button = SDL_BUTTON_LEFT;
     e.button.x = static_cast<Uint16>(x);
     e.button.y = static_cast<Uint16>(y);
     juego.manejarEvento(&e);
@@ -75,18 +75,13 @@ Color pixel(int x, int y) {
 }
 
 EscritorioX::Captura capturar() {
-    EscritorioX::Captura c;
-    c.ancho = 800;
-    c.alto = 600;
     std::vector<unsigned char> filas(800 * 600 * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, filas.data());
-    for (int y = 599; y >= 0; y--)
-        for (int x = 0; x < 800; x++) {
-            const unsigned char* p = &filas[(y * 800 + x) * 3];
-            c.pixeles.push_back({p[0], p[1], p[2]});
-        }
+    EscritorioX::Captura c{800, 600, std::vector<Color>(800 * 600)};
+    for (size_t i = 0; i < c.pixeles.size(); i++)  // OpenGL da la fila de abajo primero
+        c.pixeles[(599 - i / 800) * 800 + i % 800] = {filas[3 * i], filas[3 * i + 1], filas[3 * i + 2]};
     return c;
 }
 
@@ -103,25 +98,6 @@ void proyeccionVentana(bool profundidad) {
 
 void agregarEntero(std::string& s, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; i++) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-std::string bmp24(int ancho, int alto, const std::function<Color(int, int)>& color) {
-    const int fila = (ancho * 3 + 3) / 4 * 4;
-    std::string s = "BM";
-    for (uint32_t v : {54u + fila * alto, 0u, 54u, 40u, uint32_t(ancho), uint32_t(alto)})
-        agregarEntero(s, v, 4);
-    agregarEntero(s, 1, 2);
-    agregarEntero(s, 24, 2);
-    s.append(24, '\0');
-    // Las filas van de abajo arriba, cada píxel en azul, verde, rojo.
-    for (int y = alto - 1; y >= 0; y--) {
-        for (int x = 0; x < ancho; x++) {
-            const Color c = color(x, y);
-            s += {static_cast<char>(c.b), static_cast<char>(c.g), static_cast<char>(c.r)};
-        }
-        s.append(fila - ancho * 3, '\0');
-    }
-    return s;
 }
 
 Pelotita* bola(float x, float y, float vx, float vy, float radio) {

@@ -4,7 +4,6 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "Carpeta.h"
@@ -21,36 +20,27 @@ using Color = EscritorioX::Color;
 // El paso de un cuadro a 29 por segundo, a un cuarto del tiempo real.
 constexpr float PASO = 0.25f / 29;
 
-// El juego de la prueba, con su ventana y su contexto OpenGL (contesta "No"
-// a la pantalla completa). Cada prueba corre en su propio proceso.
+// El juego de la prueba, en ventana y con OpenGL; cada prueba corre en su proceso.
 Juego& juego();
 
 SDL_Event tecla(SDLKey simbolo, bool abajo = true);
 // Pulsa y suelta una tecla en el juego y devuelve lo que éste escribió.
 std::string pulsar(Juego& juego, SDLKey simbolo);
 // Un botón del ratón apretado en (x, y) y soltado en (xSuelta, ySuelta).
-void clic(Juego& juego, int x = 100, int y = 100, int xSuelta = -1, int ySuelta = -1,
-          Uint8 boton = SDL_BUTTON_LEFT);
+void clic(Juego& juego, int x = 100, int y = 100, int xSuelta = -1, int ySuelta = -1);
 SDL_Event movimiento(int xrel, int yrel = 0);
 // Apunta, dispara y avanza hasta que la bola sale; devuelve los pasos.
 int tiro(Juego& juego, float angulo);
 
-// Píxel del búfer de atrás (que conserva el último cuadro) en coordenadas de
-// ventana, y el cuadro entero.
+// Un píxel (desde abajo) o todo el búfer de atrás, que conserva el último cuadro.
 Color pixel(int x, int y);
 EscritorioX::Captura capturar();
 
-// Proyección ortogonal de la ventana, modelo identidad, sin luces y con la
-// prueba de profundidad sólo si se pide; borra color y profundidad.
+// Proyección ortogonal de la ventana, sin luces ni profundidad si no se pide, y borrada.
 void proyeccionVentana(bool profundidad = false);
 
 void agregarEntero(std::string& s, uint32_t v, int bytes);
-// Un BMP de 24 bits sin compresión; color(x, y) con y = 0 en la fila de arriba.
-std::string bmp24(int ancho, int alto, const std::function<Color(int, int)>& color);
 Pelotita* bola(float x, float y, float vx, float vy, float radio = 0.3f);
-
-using ::Carpeta;
-using ::leer;
 
 // El juego en una carpeta con esos tres niveles y el resto de los recursos;
 // el nivel 1 cargado, como al arrancar.

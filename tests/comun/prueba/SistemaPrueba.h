@@ -6,20 +6,15 @@
 
 #include "core/Sistema.h"
 
-// Capa del sistema para las pruebas del juego: un reloj que mueve la prueba,
-// una pregunta de pantalla completa que contesta sin mostrar nada, avisos que
-// no se muestran (van también a la salida de error) y funciones de OpenGL que
-// se pueden ocultar.
+// Capa del sistema de las pruebas: un reloj que mueve la prueba, la pregunta contestada
+// sin mostrarla, avisos mudos y funciones de OpenGL que se pueden ocultar.
 namespace SistemaPrueba {
 
 void setContador(int64_t valor);
 void avanzarSegundos(double segundos);
 void setRespuesta(Sistema::Respuesta r);
-// Cuándo se contestó la última pregunta, en el reloj monótono: las
-// mediciones cuentan el arranque desde ahí.
+// Cuándo se contestó la última pregunta: las mediciones cuentan el arranque desde ahí.
 std::chrono::steady_clock::time_point momentoRespuesta();
-
-// Con true, funcionGL no encuentra ninguna función.
 void setSinFuncionesGL(bool ocultas);
 
 }  // namespace SistemaPrueba
