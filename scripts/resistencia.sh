@@ -70,9 +70,16 @@ teclas=(1 2 3 h j k l p v y KP_Subtract KP_Add)
 RANDOM=20261206
 
 cpu() { awk '{print $14 + $15}' "/proc/$juego/stat"; }
-rss() { awk '/VmRSS/ {print $2}' "/proc/$juego/status"; }
+# La memoria residente y, para ver qué crece, su reparto: el montículo principal
+# (brk), lo anónimo escribible (montículos de los hilos, reservas grandes),
+# lo anónimo ejecutable (el código que genera llvmpipe) y lo de archivos.
+memoria() {
+  awk '/^[0-9a-f]+-[0-9a-f]+ / {zona = ($6 == "[heap]") ? "m" : ($6 == "" || $6 ~ /^\[anon/) ? ($2 ~ /x/ ? "x" : "a") : "f"}
+       /^Rss:/ {t[zona] += $2; total += $2}
+       END {printf "%d,%d,%d,%d,%d", total, t["m"], t["a"], t["x"], t["f"]}' "/proc/$juego/smaps"
+}
 
-echo "segundo,rss_kib" >"$dir/memoria.csv"
+echo "segundo,rss_kib,monticulo_kib,anonima_kib,codigo_kib,archivos_kib" >"$dir/memoria.csv"
 inicio=$SECONDS
 fin=$((SECONDS + minutos * 60))
 ultimaMuestra=-10
@@ -99,7 +106,7 @@ while [ "$SECONDS" -lt "$fin" ]; do
   sleep 0.$((1 + RANDOM % 3))
   if [ $((SECONDS - ultimaMuestra)) -ge 10 ]; then
     ultimaMuestra=$SECONDS
-    echo "$((SECONDS - inicio)),$(rss)" >>"$dir/memoria.csv"
+    echo "$((SECONDS - inicio)),$(memoria)" >>"$dir/memoria.csv"
     cpuAhora=$(cpu)
     if [ "$cpuAhora" -le "$cpuAntes" ]; then
       echo "El juego no avanza: su tiempo de procesador no creció en 10 s" >&2
