@@ -31,14 +31,21 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$dir/pantalla" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$dir/pantalla")"
 mkfifo "$dir/entrada"
-cd "$raiz"
-orden=(./build/vorlix-quintar)
+# El juego corre en una carpeta con los recursos del repositorio y niveles
+# propios para el primer minuto (ver calentar).
+mkdir -p "$dir/juego/resources"
+ln -s "$raiz"/resources/* "$dir/juego/resources/"
+rm "$dir"/juego/resources/pantalla[123].txt
+printf '1\n3.1 12.95 0\n' >"$dir/juego/resources/pantalla1.txt"
+printf '0\n' | tee "$dir/juego/resources/pantalla2.txt" >"$dir/juego/resources/pantalla3.txt"
+cd "$dir/juego"
+orden=("$raiz/build/vorlix-quintar")
 if [ -n "$valgrind" ]; then
   # softpipe: valgrind no sigue bien el código que LLVM genera en llvmpipe.
   export GALLIUM_DRIVER=softpipe
   orden=(valgrind --error-exitcode=99 --keep-debuginfo=yes --leak-check=full --show-leak-kinds=definite
          --errors-for-leak-kinds=definite --suppressions="$raiz/tests/supresiones.valgrind"
-         --log-file="$dir/valgrind.txt" ./build/vorlix-quintar)
+         --log-file="$dir/valgrind.txt" "$raiz/build/vorlix-quintar")
 fi
 "${orden[@]}" <"$dir/entrada" >"$dir/salida.txt" 2>"$dir/errores.txt" &
 juego=$!
@@ -64,11 +71,22 @@ ventana=$(esperar_ventana "Vorlix Quintar")
 
 # Mesa genera y guarda código para cada combinación de estados de OpenGL que
 # ve por primera vez: un caché que crece hasta tenerlas todas, no una fuga. El
-# primer minuto las recorre en orden (cada modo con cada juego de luces, sin
-# página, con la ayuda y con los ajustes, con la cámara fija y con la que sigue
-# a la bola) para que lo que crezca después sea del juego.
+# primer minuto las recorre en orden para que lo que crezca después sea del
+# juego: gana la partida en tres tiros (un blanco en el camino del tiro a −80
+# grados y dos niveles vacíos; antes del último pone los niveles del juego,
+# que son los que se juegan después) y, con los fuegos y el cartel, pasa por
+# cada modo con cada juego de luces, sin página, con la ayuda y con los
+# ajustes, con la cámara fija y con la que sigue a la bola.
 calentar() {
-  local pagina modo luz camara
+  local pagina modo luz camara tiro n
+  for tiro in 1 2 3; do
+    [ "$tiro" -eq 3 ] && for n in 1 2 3; do
+      ln -sf "$raiz/resources/pantalla$n.txt" "$dir/juego/resources/pantalla$n.txt"
+    done
+    # Desde el centro hasta el borde izquierdo el cañón gira a −80 grados.
+    xdotool mousemove --window "$ventana" 400 300 sleep 0.2 mousemove --window "$ventana" 5 300 click 1
+    sleep 8
+  done
   for pagina in "" 715,282 715,342; do
     [ -n "$pagina" ] && xdotool mousemove --window "$ventana" "${pagina%,*}" "${pagina#*,}" click 1
     for camara in fija sigue; do
@@ -85,6 +103,8 @@ calentar() {
     [ -n "$pagina" ] && xdotool mousemove --window "$ventana" 620 162 click 1
   done
   xdotool key --window "$ventana" l
+  # Un clic en el cartel lo quita y apaga los fuegos.
+  xdotool mousemove --window "$ventana" 400 300 click 1
 }
 
 # Centros de los botones y de los 24 ticks, en coordenadas de SDL (origen arriba).
@@ -111,7 +131,7 @@ fin=$((SECONDS + minutos * 60))
 ultimaMuestra=-10
 cpuAntes=$(cpu)
 echo "0,$(memoria)" >>"$dir/memoria.csv"
-calentar
+[ -n "$valgrind" ] || calentar
 while [ "$SECONDS" -lt "$fin" ]; do
   kill -0 "$juego" 2>/dev/null || { echo "El juego terminó solo" >&2; exit 1; }
   case $((RANDOM % 10)) in
