@@ -31,13 +31,15 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$dir/pantalla" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$dir/pantalla")"
 mkfifo "$dir/entrada"
-# El juego corre en una carpeta con los recursos del repositorio y niveles
-# propios para el primer minuto (ver calentar).
+# El juego corre en una carpeta con los recursos del repositorio y, salvo bajo
+# valgrind (que no calienta), niveles propios para el primer minuto (ver calentar).
 mkdir -p "$dir/juego/resources"
 ln -s "$raiz"/resources/* "$dir/juego/resources/"
-rm "$dir"/juego/resources/pantalla[123].txt
-printf '1\n3.1 12.95 0\n' >"$dir/juego/resources/pantalla1.txt"
-printf '0\n' | tee "$dir/juego/resources/pantalla2.txt" >"$dir/juego/resources/pantalla3.txt"
+if [ -z "$valgrind" ]; then
+  rm "$dir"/juego/resources/pantalla[123].txt
+  printf '1\n3.1 12.95 0\n' >"$dir/juego/resources/pantalla1.txt"
+  printf '0\n' | tee "$dir/juego/resources/pantalla2.txt" >"$dir/juego/resources/pantalla3.txt"
+fi
 cd "$dir/juego"
 orden=("$raiz/build/vorlix-quintar")
 if [ -n "$valgrind" ]; then
@@ -56,8 +58,9 @@ terminar() {
 }
 trap terminar EXIT
 
+# Bajo valgrind el juego puede tardar más de un minuto en abrir su ventana.
 esperar_ventana() {
-  for _ in $(seq 600); do
+  for _ in $(seq "${valgrind:+3000}${valgrind:-600}"); do
     w=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
     [ -n "$w" ] && { echo "$w"; return; }
     sleep 0.1
