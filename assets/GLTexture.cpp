@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "assets/ArchivoBinario.h"
+#include "assets/FilasSinRelleno.h"
 #include "assets/RgbImage.h"
 
 namespace {
@@ -101,13 +102,8 @@ void GLTexture::subir(int componentes, int ancho, int alto, unsigned int formato
     nombreNuevo();
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    // Las filas vienen sin relleno: se suben byte a byte y se deja la
-    // alineación como estaba para quien suba después.
-    GLint alineacion = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alineacion);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    FilasSinRelleno filas;
     gluBuild2DMipmaps(GL_TEXTURE_2D, componentes, ancho, alto, formato, GL_UNSIGNED_BYTE, pixeles);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, alineacion);
 }
 
 // Una textura que se vuelve a cargar no deja huérfana a la anterior.

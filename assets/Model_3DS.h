@@ -41,6 +41,7 @@ public:
         std::vector<float> normals;
         std::vector<float> texCoords;
         std::vector<unsigned short> faces;
+        // Tres veces el número de caras: cuenta los índices de faces.
         int numFaces = 0;
         int numGroups = 0;
         int numVerts = 0;

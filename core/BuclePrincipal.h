@@ -17,8 +17,6 @@ public:
     // Todo el programa: iniciar, iterar mientras el juego corra, salir.
     int ejecutar();
 
-    double getTranscurrido() const { return transcurrido; }
-
 private:
     int64_t ultimoCuadro = 0;
     int64_t frecuencia = 1;

@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 #include <SDL.h>
 
+#include "core/Ventana.h"
 #include "playfield/Gvector.h"
 
 namespace {
@@ -20,7 +21,7 @@ Camara::Camara() {
     // La proporción es la de la ventana: la biblioteca de compatibilidad de
     // SDL informa en SDL_GetVideoInfo el tamaño del escritorio, no el de la ventana.
     const SDL_Surface* ventana = SDL_GetVideoSurface();
-    double proporcion = 800.0 / 600.0;
+    double proporcion = static_cast<double>(Ventana::ANCHO) / Ventana::ALTO;
     if (ventana != nullptr && ventana->h > 0) {
         proporcion = static_cast<double>(ventana->w) / static_cast<double>(ventana->h);
     }

@@ -20,7 +20,6 @@ public:
 
     void rotar(float delta);
     float getAngulo() const { return angulo; }
-    const Model_3DS& getModelo() const { return *modelo; }
     void render() override;
 
 private:

@@ -11,6 +11,7 @@
 #include "core/Canion.h"
 #include "core/Iluminacion.h"
 #include "core/Sistema.h"
+#include "core/Ventana.h"
 #include "particles/Fuegos.h"
 #include "playfield/ModoRender.h"
 #include "playfield/Pelotita.h"
@@ -21,8 +22,6 @@
 
 namespace {
 
-const int ANCHO_VENTANA = 800;
-const int ALTO_VENTANA = 600;
 const float RADIO_PIEZA = 0.3f;
 const float Z_PIEZAS = 0.2f;
 const float ESCALA_CAMARA_FIJA = 0.8f;
@@ -59,7 +58,7 @@ void Juego::abrirVentana() {
     // Sólo un No explícito deja la ventana; si la pregunta falla, pantalla completa.
     Uint32 banderas = SDL_HWSURFACE | SDL_OPENGLBLIT | SDL_ASYNCBLIT;
     if (respuesta != Sistema::Respuesta::No) banderas |= SDL_FULLSCREEN;
-    pantalla = SDL_SetVideoMode(ANCHO_VENTANA, ALTO_VENTANA, 24, banderas);
+    pantalla = SDL_SetVideoMode(Ventana::ANCHO, Ventana::ALTO, 24, banderas);
     if (pantalla == nullptr) {
         std::printf("No se puede definir el \"video mode\": %s\n", SDL_GetError());
         std::exit(1);
@@ -67,12 +66,25 @@ void Juego::abrirVentana() {
     SDL_WM_SetCaption("Vorlix Quintar", "resources/tick.bmp");
 }
 
+// El orden importa: la cámara necesita la proyección elegida, las luces la
+// matriz del modelo, y los fuegos la semilla.
 void Juego::prepararEscena() {
+    prepararOpenGL();
+    crearObjetos();
+    prepararCamaras();
+    prepararLuces();
+    prepararPartida();
+    prepararFuegos();
+}
+
+void Juego::prepararOpenGL() {
     glEnable(GL_DEPTH_TEST);
     glClearColor(0.01f, 0.01f, 0.01f, 0.0f);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+}
 
+void Juego::crearObjetos() {
     tablero = new Rectangulo(0, 0, 0, 0, 0, 0);
     tablero->crearGeometria(18, 15);
     tablero->cargarTextura("resources/pantalla1.bmp");
@@ -82,7 +94,9 @@ void Juego::prepararEscena() {
     plataforma = new Plataforma(mitadAncho, 0, Z_JUEGO, 0, 0, 0);
     fps = 0;
     reiniciarPelotita();
+}
 
+void Juego::prepararCamaras() {
     const float w = tablero->getAncho(), h = tablero->getAlto();
     cantCamaras = 0;
     maxCamaras = MAX_CAMARAS;
@@ -99,7 +113,9 @@ void Juego::prepararEscena() {
     camaraActual = 0;
     camara = new Camara();
     seleccionarCamara(0);
+}
 
+void Juego::prepararLuces() {
     glMatrixMode(GL_MODELVIEW);
     glEnable(GL_LIGHTING);
     luces = new Iluminacion();
@@ -107,12 +123,16 @@ void Juego::prepararEscena() {
     luces->alternarLuz(1);
     luces->alternarLuz(2);
     glEnable(GL_COLOR_MATERIAL);
+}
 
+void Juego::prepararPartida() {
     ModoRender::getInstance()->elegir(false, false, true, false);
     corriendo = true;
     pelotitasRestantes = PELOTITAS_POR_PARTIDA;
     Interfaz::getInstance()->reiniciar(pelotitasRestantes);
+}
 
+void Juego::prepararFuegos() {
     std::srand(Sistema::milisegundos());
     std::rand();
 

@@ -57,14 +57,9 @@ public:
 
     int getEstado() const { return estado; }
     int getFps() const { return fps; }
-    int getIndiceVelocidad() const { return indiceVelocidad; }
     float getVelocidad() const { return velocidades[indiceVelocidad]; }
     int getCamaraActual() const { return camaraActual; }
-    int getCantCamaras() const { return cantCamaras; }
     bool isCamaraFija() const { return camaraFija; }
-    bool isTeclaRetenida() const { return teclaRetenida; }
-    bool isBotonIzquierdo() const { return botonIzquierdo; }
-    bool isBotonDerecho() const { return botonDerecho; }
     float getRotacionX() const { return rotacionX; }
     float getRotacionZ() const { return rotacionZ; }
     const float* getPosicionLuz() const { return posicionLuz; }
@@ -85,6 +80,12 @@ private:
     Juego();
     void abrirVentana();
     void prepararEscena();
+    void prepararOpenGL();
+    void crearObjetos();
+    void prepararCamaras();
+    void prepararLuces();
+    void prepararPartida();
+    void prepararFuegos();
 
     void teclaPresionada(const SDL_Event* evento);
     void teclaLiberada(const SDL_Event* evento);

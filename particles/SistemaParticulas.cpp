@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 
+#include "assets/FilasSinRelleno.h"
 #include "assets/RgbImage.h"
 #include "core/Sistema.h"
 #include "playfield/Gvector.h"
@@ -77,13 +78,9 @@ void SistemaParticulas::cargarTextura() {
     glBindTexture(GL_TEXTURE_2D, textura);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    // Las filas de la imagen no tienen relleno: se leen de a un byte.
-    GLint alineacion = 4;
-    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alineacion);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    FilasSinRelleno filas;
     glTexImage2D(GL_TEXTURE_2D, 0, 3, imagen->width, imagen->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                  imagen->data);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, alineacion);
     std::free(imagen->data);
     std::free(imagen);
 }

@@ -1,5 +1,7 @@
 #include "screens/Imagen2D.h"
 
+#include "core/Ventana.h"
+
 Imagen2D::Imagen2D(float x, float y, float z, double ancho, double alto, const char* nombre)
     : x(x), y(y), z(z), ancho(static_cast<float>(ancho)), alto(static_cast<float>(alto)),
       nombreArchivo(nombre), visible(true), activa(false), cuadro(new CuadroTextura(x, y, z)) {
@@ -15,7 +17,7 @@ Imagen2D::~Imagen2D() {
 bool Imagen2D::contiene(int mouseX, int mouseY) const {
     if (!activa) return false;
     const float mx = static_cast<float>(mouseX);
-    const float my = static_cast<float>(ALTO_VENTANA - mouseY);
+    const float my = static_cast<float>(Ventana::ALTO - mouseY);
     return x <= mx && mx <= x + ancho && y <= my && my <= y + alto;
 }
 

@@ -8,9 +8,6 @@
 // Una imagen de la capa 2D que además sabe si un clic cayó sobre ella.
 class Imagen2D {
 public:
-    // Alto de la ventana, para pasar la y del ratón (origen arriba) a la de la capa.
-    static constexpr int ALTO_VENTANA = 600;
-
     Imagen2D(float x, float y, float z, double ancho, double alto, const char* nombreArchivo);
     ~Imagen2D();
     Imagen2D(const Imagen2D&) = delete;

@@ -5,6 +5,7 @@
 
 #include "core/Iluminacion.h"
 #include "core/Juego.h"
+#include "core/Ventana.h"
 #include "playfield/ModoRender.h"
 #include "screens/Imagen2D.h"
 #include "screens/NumerosLinea.h"
@@ -20,10 +21,10 @@ const double TAMANIO_NUMEROS = 15.0;
 
 // Las páginas cubren el 80 % de la ventana, centradas.
 const float FACTOR_PAGINA = 0.8f;
-const float ANCHO_PAGINA = FACTOR_PAGINA * 800;
-const float ALTO_PAGINA = FACTOR_PAGINA * 600;
-const float X_PAGINA = (800 - ANCHO_PAGINA) / 2;
-const float Y_PAGINA = (600 - ALTO_PAGINA) / 2;
+const float ANCHO_PAGINA = FACTOR_PAGINA * Ventana::ANCHO;
+const float ALTO_PAGINA = FACTOR_PAGINA * Ventana::ALTO;
+const float X_PAGINA = (Ventana::ANCHO - ANCHO_PAGINA) / 2;
+const float Y_PAGINA = (Ventana::ALTO - ALTO_PAGINA) / 2;
 
 struct LugarTick {
     float fx, fy;
@@ -66,7 +67,7 @@ Interfaz::Interfaz() {
                                "resources/ayuda.bmp");
     salirAjustes = new Imagen2D(550, 420, Z_TICK, 140, 35, "resources/salir_button.bmp");
     salirAyuda = new Imagen2D(550, 420, Z_TICK, 140, 35, "resources/salir_button.bmp");
-    menu = new Imagen2D(640, 0, Z_MENU, 160, 600, "resources/menu.bmp");
+    menu = new Imagen2D(640, 0, Z_MENU, 160, Ventana::ALTO, "resources/menu.bmp");
     crearTicks();
 
     for (Imagen2D* i : {imagenGanar, imagenPerder, paginaAjustes, paginaAyuda, salirAjustes,
