@@ -10,6 +10,7 @@
 #include "core/Camara.h"
 #include "core/Canion.h"
 #include "core/Iluminacion.h"
+#include "core/Opciones.h"
 #include "core/Sistema.h"
 #include "core/Ventana.h"
 #include "particles/Fuegos.h"
@@ -53,8 +54,18 @@ void Juego::abrirVentana() {
     std::atexit(__lsan_do_leak_check);
 #endif
 
-    Sistema::Respuesta respuesta = Sistema::preguntarSiNo(
-        "Pantalla Completa", "¿Desea iniciar el juego en pantalla completa?");
+    Sistema::Respuesta respuesta = Sistema::Respuesta::No;
+    switch (Opciones::getInstance()->getPantalla()) {
+        case Opciones::Pantalla::Preguntar:
+            respuesta = Sistema::preguntarSiNo("Pantalla Completa",
+                                               "¿Desea iniciar el juego en pantalla completa?");
+            break;
+        case Opciones::Pantalla::Completa:
+            respuesta = Sistema::Respuesta::Si;
+            break;
+        case Opciones::Pantalla::Ventana:
+            break;
+    }
     // Sólo un No explícito deja la ventana; si la pregunta falla, pantalla completa.
     Uint32 banderas = SDL_HWSURFACE | SDL_OPENGLBLIT | SDL_ASYNCBLIT;
     if (respuesta != Sistema::Respuesta::No) banderas |= SDL_FULLSCREEN;

@@ -1,0 +1,90 @@
+#include "core/Opciones.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const PROGRAMA = "vorlix-quintar";
+
+// Cada opción: su nombre, el nombre de su valor (nulo si no lleva), su línea
+// de ayuda y lo que hace; aplicar devuelve falso si el valor no sirve.
+struct Definicion {
+    const char* nombre;
+    const char* valor;
+    const char* ayuda;
+    bool (*aplicar)(Opciones& o, const char* valor);
+};
+
+const Definicion DEFINICIONES[] = {
+    {"--ventana", nullptr, "juega en una ventana, sin preguntar",
+     [](Opciones& o, const char*) {
+         o.setPantalla(Opciones::Pantalla::Ventana);
+         return true;
+     }},
+    {"--pantalla-completa", nullptr, "juega en pantalla completa, sin preguntar",
+     [](Opciones& o, const char*) {
+         o.setPantalla(Opciones::Pantalla::Completa);
+         return true;
+     }},
+};
+
+void uso(std::FILE* salida) {
+    std::fprintf(salida,
+                 "Uso: %s [OPCIÓN]...\n"
+                 "Juego de arcade en 3D: un cañón, una bola y un tablero de piezas.\n\n",
+                 PROGRAMA);
+    for (const Definicion& d : DEFINICIONES) {
+        char nombre[64];
+        std::snprintf(nombre, sizeof nombre, "%s%s%s", d.nombre, d.valor ? " " : "",
+                      d.valor ? d.valor : "");
+        std::fprintf(salida, "  %-26s %s\n", nombre, d.ayuda);
+    }
+    std::fprintf(salida, "  %-26s %s\n  %-26s %s\n", "--help", "muestra esta ayuda y termina",
+                 "--version", "muestra la versión y termina");
+}
+
+}  // namespace
+
+Opciones* Opciones::getInstance() {
+    static Opciones instancia;
+    return &instancia;
+}
+
+Opciones::Resultado Opciones::analizar(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0) {
+            uso(stdout);
+            return Resultado::Salir;
+        }
+        if (std::strcmp(arg, "--version") == 0) {
+            std::printf("%s %s\n", PROGRAMA, VQ_VERSION);
+            return Resultado::Salir;
+        }
+        const Definicion* definicion = nullptr;
+        for (const Definicion& d : DEFINICIONES) {
+            if (std::strcmp(arg, d.nombre) == 0) definicion = &d;
+        }
+        if (definicion == nullptr) {
+            std::fprintf(stderr, "%s: opción desconocida: %s\n", PROGRAMA, arg);
+            uso(stderr);
+            return Resultado::Error;
+        }
+        const char* valor = nullptr;
+        if (definicion->valor != nullptr) {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "%s: %s necesita %s\n", PROGRAMA, arg, definicion->valor);
+                uso(stderr);
+                return Resultado::Error;
+            }
+            valor = argv[++i];
+        }
+        if (!definicion->aplicar(*this, valor)) {
+            std::fprintf(stderr, "%s: valor no válido para %s: %s\n", PROGRAMA, arg, valor ? valor : "");
+            uso(stderr);
+            return Resultado::Error;
+        }
+    }
+    return Resultado::Jugar;
+}

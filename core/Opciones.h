@@ -1,0 +1,24 @@
+#ifndef VQ_OPCIONES_H
+#define VQ_OPCIONES_H
+
+// Lo que se pide en la línea de órdenes. Sin opciones, el juego es el de
+// siempre: pregunta por la pantalla completa y no guarda nada.
+class Opciones {
+public:
+    enum class Pantalla { Preguntar, Ventana, Completa };
+    // Jugar: seguir con el juego; Salir: terminar con 0 (la ayuda, la
+    // versión); Error: terminar con 2 (ya se dijo por qué en la salida de error).
+    enum class Resultado { Jugar, Salir, Error };
+
+    static Opciones* getInstance();
+
+    Resultado analizar(int argc, char* argv[]);
+
+    Pantalla getPantalla() const { return pantalla; }
+    void setPantalla(Pantalla p) { pantalla = p; }
+
+private:
+    Pantalla pantalla = Pantalla::Preguntar;
+};
+
+#endif
