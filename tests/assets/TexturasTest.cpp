@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -64,14 +65,21 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
     t.Load("\"CASCO.TGA\"");
     // Filas de 6 bytes: sin la alineación de 1 la segunda saldría corrida.
     EXPECT_EQ(texeles(GL_RGB, 12), (std::vector<int>{3, 2, 1, 6, 5, 4, 'c', 'b', 'a', 'f', 'e', 'd'}));
-    GLTexture::ImagenTga imagen;
-    for (const Bytes& malo : {tga(2, 2, 1, 24, "\1\2\3\4\5\6", 1), tga(10, 2, 1, 24, "\1\2\3\4\5\6"),
-                              tga(2, 3, 1, 16, "\1\2\3\4\5\6"), tga(2, 0, 1, 24, "\1\2\3")})
-        EXPECT_FALSE(
-            GLTexture::leerTga(reinterpret_cast<const unsigned char*>(malo.data()), malo.size(), imagen));
     ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -compress none c.tga"));  // 32 bits
     t.Load("c.tga");
     EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
+    // Lo rechazado deja la textura; ancho y alto se guardan en cuanto se leen, antes de mirar el
+    // resto, y una cabecera ajena (otro tipo, un identificador) no los toca.
+    const unsigned nombre = t.getTexture();
+    const std::tuple<Bytes, int, int> rechazados[] = {
+        {tga(2, 5, 4, 16, Bytes(40, 0)), 5, 4}, {tga(2, 0, 7, 24, ""), 0, 7},
+        {tga(2, 3, 2, 24, "\1\2\3"), 3, 2}, {tga(10, 9, 9, 24, Bytes(243, 0)), 3, 2},
+        {tga(2, 9, 9, 24, Bytes(243, 0), 1), 3, 2}};
+    for (const auto& [archivo, ancho, alto] : rechazados) {
+        carpeta.escribir("d.tga", archivo);
+        t.Load("d.tga");
+        EXPECT_TRUE(t.getWidth() == ancho && t.getHeight() == alto && t.getTexture() == nombre) << ancho;
+    }
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
     const char* conversion = "Image file conversion error.";
     const std::pair<Bytes, Bytes> casos[] = {
