@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -112,15 +113,15 @@ const char* leerCabeceras(const unsigned char* datos, size_t largo, Dib& dib) {
         dib.bits = leer(h + 14, 2);
         dib.compresion = leer(h + 16, 4);
         const uint32_t usados = leer(h + 32, 4);
-        if (usados > coloresPorBits(dib.bits)) return ERROR_CONVERSION;
         dib.colores = usados ? usados : coloresPorBits(dib.bits);
         dib.largoEntrada = 4;
     }
+    // Sin ancho o sin alto no se puede hacer la sección de 24 bits que recibe los píxeles.
+    if (dib.ancho <= 0 || dib.alto == 0) return SIN_MEMORIA;
     dib.mascaras = inicio + largoCabecera;
     const size_t largoMascaras = dib.compresion == BI_BITFIELDS ? LARGO_MASCARAS : 0;
     if (largo < dib.mascaras + largoMascaras) return ERROR_CONVERSION;
-    if (planos != 1 || dib.ancho <= 0 || dib.alto == 0 || !formatoAceptado(dib, datos + dib.mascaras))
-        return ERROR_CONVERSION;
+    if (planos != 1 || !formatoAceptado(dib, datos + dib.mascaras)) return ERROR_CONVERSION;
 
     dib.paleta = dib.mascaras + largoMascaras;
     const uint64_t largoPaleta = uint64_t{dib.colores} * dib.largoEntrada;
@@ -144,7 +145,9 @@ const char* leerCabeceras(const unsigned char* datos, size_t largo, Dib& dib) {
 // color: la forma que SDL 1.2 y SDL 2 decodifican igual.
 unsigned char* armarBmp(const Dib& dib, const unsigned char* datos, size_t& largo) {
     const size_t largoMascaras = dib.compresion == BI_BITFIELDS ? LARGO_MASCARAS : 0;
-    const size_t desplazamiento = CABECERA_ARCHIVO + CABECERA_INFO + largoMascaras + 4 * dib.colores;
+    // Una paleta en 16, 24 o 32 bits, o más larga que lo que nombran los píxeles, sólo se salta.
+    const uint32_t colores = std::min(dib.colores, coloresPorBits(dib.bits));
+    const size_t desplazamiento = CABECERA_ARCHIVO + CABECERA_INFO + largoMascaras + 4 * colores;
     const size_t largoPixeles = dib.largoFila * cantidadFilas(dib);
     largo = desplazamiento + largoPixeles;
     unsigned char* bmp = static_cast<unsigned char*>(std::malloc(largo));
@@ -164,11 +167,11 @@ unsigned char* armarBmp(const Dib& dib, const unsigned char* datos, size_t& larg
     escribir(p, largoPixeles, 4);
     escribir(p, 0, 4);
     escribir(p, 0, 4);
-    escribir(p, dib.colores, 4);
+    escribir(p, colores, 4);
     escribir(p, 0, 4);
     std::memcpy(p, datos + dib.mascaras, largoMascaras);
     p += largoMascaras;
-    for (uint32_t i = 0; i < dib.colores; ++i) {
+    for (uint32_t i = 0; i < colores; ++i) {
         std::memcpy(p, datos + dib.paleta + i * dib.largoEntrada, 3);
         p[3] = 0;
         p += 4;

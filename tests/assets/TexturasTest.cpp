@@ -81,6 +81,7 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         EXPECT_TRUE(t.getWidth() == ancho && t.getHeight() == alto && t.getTexture() == nombre) << ancho;
     }
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
+    const Bytes memoria = "Out of memory.";
     const char* conversion = "Image file conversion error.";
     const std::pair<Bytes, Bytes> casos[] = {
         // La fila de abajo va primero: 3 x 2 de 24 bits con el relleno de la fila, 2 x 1 de 1 bit
@@ -91,6 +92,12 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         {dib(40, 1, -2, 32, {}, Bytes("\xff\0\0\0\0\0\xff\0", 8)), rojo + azul},
         {dib(124, 1, 1, 24, {}, Bytes(4, 0)), "Unknown DIB file format."},
         {dib(40, 2, 1, 8, {0xFF0000}, Bytes(4, 0), 1), conversion},        // RLE
+        // Una paleta de más en 16, 24 y 32 bits se salta; sin ancho o alto no hay sección.
+        {dib(40, 1, 1, 16, {7}, Bytes("\x1f\0\0\0", 4)), azul},
+        {dib(40, 1, 1, 24, {7, 8}, Bytes("\x30\x20\x10\0", 4)).substr(14), otro},
+        {dib(40, 1, 1, 32, {7, 8, 9}, Bytes("\0\0\xff\0", 4)), rojo},
+        {dib(40, 0, 1, 24, {}, ""), memoria},
+        {dib(40, 1, 0, 8, {}, ""), memoria},
         {dib(40, 40, 40, 24, {}, Bytes(30, 0)), conversion},               // filas cortadas
         {dib(40, 2, 1, 8, {0xFF0000}, Bytes("\0\5\0\0", 4)), conversion},  // índice fuera de la paleta
     };
