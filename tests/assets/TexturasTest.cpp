@@ -81,8 +81,13 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         EXPECT_TRUE(t.getWidth() == ancho && t.getHeight() == alto && t.getTexture() == nombre) << ancho;
     }
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
-    const Bytes memoria = "Out of memory.";
+    const Bytes negro(3, 0), memoria = "Out of memory.";
     const char* conversion = "Image file conversion error.";
+    const std::vector<uint32_t> paleta = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030};
+    // Tramos de 4 x 3 (8 bits) y 4 x 2 (4 bits): repetidos, sueltos con su relleno, lo que se
+    // pasa de la fila, fin de fila, salto y fin; lo que el flujo salta queda negro.
+    const Bytes rle8("\2\1\0\3\2\3\0\0\0\0\0\2\1\1\5\3\0\1", 18);
+    const Bytes rle4("\3\x12\0\3\x30\x10\0\0\0\5\x01\x23\x10\0\0\1", 16);
     const std::pair<Bytes, Bytes> casos[] = {
         // La fila de abajo va primero: 3 x 2 de 24 bits con el relleno de la fila, 2 x 1 de 1 bit
         // sin la cabecera "BM" y 1 x 2 de 32 bits guardado de arriba abajo.
@@ -91,7 +96,13 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         {dib(40, 2, 1, 1, {0xFF0000, 0x00FF00}, Bytes("\x80\0\0\0", 4)).substr(14), verde + rojo},
         {dib(40, 1, -2, 32, {}, Bytes("\xff\0\0\0\0\0\xff\0", 8)), rojo + azul},
         {dib(124, 1, 1, 24, {}, Bytes(4, 0)), "Unknown DIB file format."},
-        {dib(40, 2, 1, 8, {0xFF0000}, Bytes(4, 0), 1), conversion},        // RLE
+        {dib(40, 4, 3, 8, paleta, rle8, 1), verde + verde + azul + otro + Bytes(15, 0) + otro + otro + otro},
+        {dib(40, 4, 2, 4, paleta, rle4, 2).substr(14), verde + azul + verde + otro + rojo + verde + azul + otro},
+        {dib(40, 2, 1, 8, paleta, Bytes("\0\4\1", 3), 1), verde + negro},  // cortado
+        {dib(40, 1, 1, 8, {0xFF0000}, Bytes("\1\5", 2), 1), conversion},     // fuera de la paleta
+        {dib(40, 1, -1, 8, paleta, Bytes("\1\1", 2), 1), conversion},        // de arriba abajo
+        {dib(40, 1, 1, 4, paleta, Bytes("\1\1", 2), 1), conversion},         // RLE8 de 4 bits
+        {dib(40, 100000, 100000, 8, paleta, Bytes("\0\1", 2), 1), memoria},
         // Una paleta de más en 16, 24 y 32 bits se salta; sin ancho o alto no hay sección.
         {dib(40, 1, 1, 16, {7}, Bytes("\x1f\0\0\0", 4)), azul},
         {dib(40, 1, 1, 24, {7, 8}, Bytes("\x30\x20\x10\0", 4)).substr(14), otro},
@@ -102,10 +113,11 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         {dib(40, 2, 1, 8, {0xFF0000}, Bytes("\0\5\0\0", 4)), conversion},  // índice fuera de la paleta
     };
     for (const auto& [archivo, esperado] : casos) EXPECT_EQ(decodificado(archivo), esperado);
-    // La muestra de ImageMagick de 1, 4, 8, 24 y 32 bits y con la cabecera vieja de 12 bytes, como la lee él.
+    // La muestra de ImageMagick de 1, 4, 8, 24 y 32 bits, con la cabecera vieja de 12 bytes y en
+    // tramos de 8 bits, como la lee él.
     for (const std::string opciones : {"-monochrome BMP3", "-colors 16 -type palette BMP3", "-type palette BMP3",
                                        "-type truecolor BMP3", "-alpha on -define bmp3:alpha=true BMP3",
-                                       "-type palette BMP2"}) {
+                                       "-type palette BMP2", "-type palette -compress RLE BMP3"}) {
         ASSERT_EQ(0, std::system(("convert rose: -compress none " + opciones + ":b.bmp").c_str()));
         ASSERT_EQ(0, std::system("convert b.bmp -flip -depth 8 c.ppm"));
         EXPECT_TRUE(decodificado(leer("b.bmp")) == leer("c.ppm").substr(13)) << opciones;
