@@ -99,7 +99,7 @@ TEST(Modelo3ds, MapeoGruposYTrozosAjenos) {
     EXPECT_EQ(g->Objects[0].groups[0].indices, (std::vector<unsigned short>{2, 1, 0}));
 }
 
-TEST(Modelo3ds, DibujoPorGrupo) {
+TEST(Modelo3ds, DibujoPorGrupoYMapas) {
     Ayudas::juego();
     // Dos triángulos de dos materiales de color y uno sin material, en el
     // plano de la ventana (y del archivo = 0).
@@ -120,32 +120,28 @@ TEST(Modelo3ds, DibujoPorGrupo) {
         EXPECT_EQ((std::vector<int>{c.r, c.g, c.b}), std::vector<int>(e + 2, e + 5)) << e[0];
     }
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
-}
 
-TEST(Modelo3ds, CadaMapaSeCargaAlLeerse) {
-    Ayudas::juego();
+    // Cada mapa se carga al leerse: de dos en un material valen los dos, en orden, y uno que
+    // falta no borra al anterior; el color del material sin mapa se hace después.
     Carpeta carpeta(true);
     const std::string tga("\0\0\2\0\0\0\0\0\0\0\0\0\1\0\1\0\x18\0", 18);
     carpeta.escribir("resources/a.tga", tga + "\x30\x20\x10");
     carpeta.escribir("resources/b.tga", tga + "\x60\x50\x40");
-    const auto mapas = [](const std::string& n, unsigned id, const char* a, const char* b) {
-        return trozo(0xAFFF, trozo(0xA000, n + '\0') + trozo(id, trozo(0xA300, a + std::string(1, '\0'))) +
-                                 trozo(0xA200, trozo(0xA300, b + std::string(1, '\0'))));
+    const auto mapas = [](const std::string& n, unsigned id, const std::string& a, const std::string& b) {
+        return trozo(0xAFFF, trozo(0xA000, n + '\0') + trozo(id, trozo(0xA300, a + '\0')) +
+                                 trozo(0xA200, trozo(0xA300, b + '\0')));
     };
-    // Dos mapas en un material se cargan los dos, en orden: uno que falta no borra al anterior.
-    carpeta.escribir("resources/m.3ds", trozo(0x4D4D, trozo(0x3D3D, material("c", bytes(1, 2, 3)) +
-                                                                         mapas("t", 0xA200, "A.TGA", "falta.tga") +
-                                                                         mapas("u", 0xA030, "a.tga", "b.tga"))));
+    const std::string editor = material("c", bytes(1, 2, 3)) + mapas("t", 0xA200, "A.TGA", "falta.tga") +
+                               mapas("u", 0xA030, "a.tga", "b.tga");
+    carpeta.escribir("resources/m.3ds", trozo(0x4D4D, trozo(0x3D3D, editor)));
     Model_3DS m;
     m.Load("resources/m.3ds");
-    const std::vector<int> esperados[] = {{1, 2, 3}, {16, 32, 48}, {64, 80, 96}};
+    const std::vector<int> colores[] = {{1, 2, 3}, {16, 32, 48}, {64, 80, 96}};
     for (int k = 0; k < 3; ++k) {
+        unsigned char t[16] = {};
         m.Materials[k].texture.Bind();
-        unsigned char t[3] = {};
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, t);
-        EXPECT_EQ(std::vector<int>(t, t + 3), esperados[k]) << k;
+        EXPECT_EQ(std::vector<int>(t, t + 3), colores[k]) << k;
     }
-    // Los mapas, leídos con el archivo, tienen texturas anteriores al color del que no tiene.
     EXPECT_GT(m.Materials[0].texture.getTexture(), m.Materials[2].texture.getTexture());
 }

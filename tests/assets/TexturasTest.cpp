@@ -58,8 +58,7 @@ Bytes decodificado(const Bytes& d) {
 TEST(Texturas, TgaDelModeloYBitmaps) {
     Ayudas::juego();
     Carpeta carpeta(true);
-    // Tipo 2 sin identificador ni origen, de 24 o 32 bits, se pasa a RGB; ni otro tipo, ni
-    // identificador, ni 16 bits, ni ancho 0.
+    // Tipo 2 sin identificador ni origen, de 24 o 32 bits, se pasa a RGB.
     carpeta.escribir("casco.tga", tga(2, 2, 2, 24, Bytes("\1\2\3\4\5\6abcdef", 12)));
     GLTexture t;
     t.Load("\"CASCO.TGA\"");
@@ -68,8 +67,7 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
     ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -compress none c.tga"));  // 32 bits
     t.Load("c.tga");
     EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
-    // Lo rechazado deja la textura; ancho y alto se guardan en cuanto se leen, antes de mirar el
-    // resto, y una cabecera ajena (otro tipo, un identificador) no los toca.
+    // Lo rechazado deja la textura; ancho y alto, leídos tras una cabecera válida, se guardan igual.
     const unsigned nombre = t.getTexture();
     const std::tuple<Bytes, int, int> rechazados[] = {
         {tga(2, 5, 4, 16, Bytes(40, 0)), 5, 4}, {tga(2, 0, 7, 24, ""), 0, 7},
@@ -81,11 +79,9 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         EXPECT_TRUE(t.getWidth() == ancho && t.getHeight() == alto && t.getTexture() == nombre) << ancho;
     }
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
-    const Bytes negro(3, 0), memoria = "Out of memory.";
-    const char* conversion = "Image file conversion error.";
+    const char *conversion = "Image file conversion error.", *memoria = "Out of memory.";
     const std::vector<uint32_t> paleta = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030};
-    // Tramos de 4 x 3 (8 bits) y 4 x 2 (4 bits): repetidos, sueltos con su relleno, lo que se
-    // pasa de la fila, fin de fila, salto y fin; lo que el flujo salta queda negro.
+    // Tramos de 4 x 3 en RLE8 y de 4 x 2 en RLE4 con cada escape: lo que el flujo salta queda negro.
     const Bytes rle8("\2\1\0\3\2\3\0\0\0\0\0\2\1\1\5\3\0\1", 18);
     const Bytes rle4("\3\x12\0\3\x30\x10\0\0\0\5\x01\x23\x10\0\0\1", 16);
     const std::pair<Bytes, Bytes> casos[] = {
@@ -98,23 +94,20 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         {dib(124, 1, 1, 24, {}, Bytes(4, 0)), "Unknown DIB file format."},
         {dib(40, 4, 3, 8, paleta, rle8, 1), verde + verde + azul + otro + Bytes(15, 0) + otro + otro + otro},
         {dib(40, 4, 2, 4, paleta, rle4, 2).substr(14), verde + azul + verde + otro + rojo + verde + azul + otro},
-        {dib(40, 2, 1, 8, paleta, Bytes("\0\4\1", 3), 1), verde + negro},  // cortado
-        {dib(40, 1, 1, 8, {0xFF0000}, Bytes("\1\5", 2), 1), conversion},     // fuera de la paleta
-        {dib(40, 1, -1, 8, paleta, Bytes("\1\1", 2), 1), conversion},        // de arriba abajo
-        {dib(40, 1, 1, 4, paleta, Bytes("\1\1", 2), 1), conversion},         // RLE8 de 4 bits
-        {dib(40, 100000, 100000, 8, paleta, Bytes("\0\1", 2), 1), memoria},
+        // Cortado; fuera de la paleta, de arriba abajo o de 4 bits en RLE8; enorme.
+        {dib(40, 2, 1, 8, paleta, Bytes("\0\4\1", 3), 1), verde + Bytes(3, 0)},
+        {dib(40, 1, 1, 8, {1}, "\1\5", 1), conversion}, {dib(40, 1, -1, 8, paleta, "\1\1", 1), conversion},
+        {dib(40, 1, 1, 4, paleta, "\1\1", 1), conversion}, {dib(40, 99999, 99999, 8, paleta, "", 1), memoria},
         // Una paleta de más en 16, 24 y 32 bits se salta; sin ancho o alto no hay sección.
         {dib(40, 1, 1, 16, {7}, Bytes("\x1f\0\0\0", 4)), azul},
         {dib(40, 1, 1, 24, {7, 8}, Bytes("\x30\x20\x10\0", 4)).substr(14), otro},
         {dib(40, 1, 1, 32, {7, 8, 9}, Bytes("\0\0\xff\0", 4)), rojo},
-        {dib(40, 0, 1, 24, {}, ""), memoria},
-        {dib(40, 1, 0, 8, {}, ""), memoria},
+        {dib(40, 0, 1, 24, {}, ""), memoria}, {dib(40, 1, 0, 8, {}, ""), memoria},
         {dib(40, 40, 40, 24, {}, Bytes(30, 0)), conversion},               // filas cortadas
         {dib(40, 2, 1, 8, {0xFF0000}, Bytes("\0\5\0\0", 4)), conversion},  // índice fuera de la paleta
     };
     for (const auto& [archivo, esperado] : casos) EXPECT_EQ(decodificado(archivo), esperado);
-    // La muestra de ImageMagick de 1, 4, 8, 24 y 32 bits, con la cabecera vieja de 12 bytes y en
-    // tramos de 8 bits, como la lee él.
+    // La muestra de ImageMagick (1, 4, 8, 24 y 32 bits, cabecera vieja de 12 bytes, RLE8) como la lee él.
     for (const std::string opciones : {"-monochrome BMP3", "-colors 16 -type palette BMP3", "-type palette BMP3",
                                        "-type truecolor BMP3", "-alpha on -define bmp3:alpha=true BMP3",
                                        "-type palette BMP2", "-type palette -compress RLE BMP3"}) {
