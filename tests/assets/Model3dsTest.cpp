@@ -121,18 +121,15 @@ TEST(Modelo3ds, DibujoPorGrupoYMapas) {
     }
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
 
-    // Cada mapa se carga al leerse: de dos en un material valen los dos, en orden, y uno que
-    // falta no borra al anterior; el color del material sin mapa se hace después.
+    // Cada mapa se carga al leerse, en orden (uno que falta no borra al anterior), y el color después.
     Carpeta carpeta(true);
     const std::string tga("\0\0\2\0\0\0\0\0\0\0\0\0\1\0\1\0\x18\0", 18);
     carpeta.escribir("resources/a.tga", tga + "\x30\x20\x10");
     carpeta.escribir("resources/b.tga", tga + "\x60\x50\x40");
-    const auto mapas = [](const std::string& n, unsigned id, const std::string& a, const std::string& b) {
-        return trozo(0xAFFF, trozo(0xA000, n + '\0') + trozo(id, trozo(0xA300, a + '\0')) +
-                                 trozo(0xA200, trozo(0xA300, b + '\0')));
-    };
-    const std::string editor = material("c", bytes(1, 2, 3)) + mapas("t", 0xA200, "A.TGA", "falta.tga") +
-                               mapas("u", 0xA030, "a.tga", "b.tga");
+    const auto mapa = [](unsigned id, const std::string& a) { return trozo(id, trozo(0xA300, a + '\0')); };
+    const std::string editor = material("c", bytes(1, 2, 3)) +
+                               trozo(0xAFFF, mapa(0xA200, "A.TGA") + mapa(0xA200, "falta.tga")) +
+                               trozo(0xAFFF, mapa(0xA030, "a.tga") + mapa(0xA200, "b.tga"));
     carpeta.escribir("resources/m.3ds", trozo(0x4D4D, trozo(0x3D3D, editor)));
     Model_3DS m;
     m.Load("resources/m.3ds");
