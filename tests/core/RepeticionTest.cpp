@@ -2,22 +2,13 @@
 
 #include <string>
 
-#include "Carpeta.h"
+#include "Ayudas.h"
 #include "core/Grabacion.h"
 #include "core/Repeticion.h"
 
 namespace {
 
 const std::string ENCABEZADO = "vorlix-quintar grabacion 1\nfrecuencia 1000\npantalla no\nsemilla 7\n";
-
-SDL_Event evento(Uint8 tipo, int a = 0, int b = 0) {
-    SDL_Event e = {};
-    e.type = tipo;
-    if (tipo == SDL_KEYDOWN || tipo == SDL_KEYUP) e.key.keysym.sym = static_cast<SDLKey>(a);
-    if (tipo == SDL_MOUSEMOTION) e.motion.xrel = static_cast<Sint16>(a), e.motion.yrel = static_cast<Sint16>(b);
-    if (tipo == SDL_MOUSEBUTTONUP) e.button.button = 1, e.button.x = static_cast<Uint16>(a), e.button.y = static_cast<Uint16>(b);
-    return e;
-}
 
 // Recorre la partida como el bucle: por vuelta, sus eventos (tipo y dato) y "c" con el intervalo o "-".
 std::string recorrer(Repeticion& r) {
@@ -27,9 +18,8 @@ std::string recorrer(Repeticion& r) {
     int64_t pulsos;
     for (int vueltas = 0; !r.isTerminada() && vueltas < 100; vueltas++) {
         while (r.siguienteEvento(e)) {
-            const bool tecla = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
-            const int dato = e.type == SDL_MOUSEMOTION ? e.motion.xrel : e.type == SDL_MOUSEBUTTONUP ? e.button.x : tecla ? e.key.keysym.sym : 0;
-            t += std::to_string(e.type) + ":" + std::to_string(dato) + " ";
+            const int dato = e.type == SDL_MOUSEMOTION ? e.motion.xrel : e.type == SDL_MOUSEBUTTONUP ? e.button.x : int(e.key.keysym.sym);
+            t += std::to_string(e.type) + ":" + std::to_string(e.type == SDL_ACTIVEEVENT ? 0 : dato) + " ";
             if (r.siguienteConsola(v, 4)) t += "consola " + std::to_string(v[1]) + " ";
         }
         t += r.terminarVuelta(pulsos) ? "c" + std::to_string(pulsos) : "-";
@@ -49,18 +39,21 @@ TEST(Repeticion, LoQueSeGrabaSeLeeVueltaPorVuelta) {
     g.encabezado(1000);
     g.pantalla(false);
     g.semilla(7);
-    g.evento(evento(SDL_KEYDOWN, SDLK_4));
+    g.evento(Ayudas::tecla(SDLK_4));
     const float luz[4] = {1, 0.5f, 0.1f, 3.4e38f};
     g.consola(luz, 4);
     g.vuelta();
     g.vuelta();
-    g.evento(evento(SDL_MOUSEMOTION, -7, 3));
+    g.evento(Ayudas::movimiento(-7, 3));
     g.vuelta();
     g.cuadro(40);
-    g.evento(evento(SDL_MOUSEBUTTONUP, 400, 300));
-    g.evento(evento(SDL_ACTIVEEVENT));
+    SDL_Event boton = {}, otro = {};
+    boton.type = SDL_MOUSEBUTTONUP, boton.button.button = 1, boton.button.x = 400, boton.button.y = 300;
+    otro.type = SDL_ACTIVEEVENT;
+    g.evento(boton);
+    g.evento(otro);
     g.cuadro(35);
-    g.evento(evento(SDL_KEYUP, SDLK_q));
+    g.evento(Ayudas::tecla(SDLK_q, false));
     g.terminar();
     const std::string cuerpo = "tecla-abajo 52\nconsola 1 0.5 0.100000001 3.39999995e+38\nvueltas 2\nmueve -7 3\n"
                                "cuadro 40 1\nboton-arriba 1 400 300\notro 1\ncuadro 35\n";
@@ -100,14 +93,12 @@ TEST(Repeticion, ArchivosQueNoSirvenDicenArchivoYLinea) {
         {ENCABEZADO + "# " + std::string(200, 'x') + "\n", "p:5: línea demasiado larga"},
         {ENCABEZADO + "cerrar\t\n", "p:5: carácter no válido"},
     };
+    Repeticion r;
+    std::string error;
     for (const auto& [texto, esperado] : casos) {
-        Repeticion r;
-        std::string error;
         EXPECT_FALSE(r.leer(texto.data(), texto.size(), "p", error)) << texto;
         EXPECT_EQ(error, esperado);
     }
-    Repeticion r;
-    std::string error;
     EXPECT_FALSE(r.cargar("/no/existe.txt", error));
     EXPECT_EQ(error, "/no/existe.txt: no se puede abrir: No such file or directory");
 }
