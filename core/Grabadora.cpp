@@ -79,9 +79,10 @@ void Grabadora::empezar() {
 }
 
 bool Grabadora::terminaElJuego(const SDL_Event& e) {
+    if (e.type == SDL_QUIT) return true;
+    if (e.type != SDL_KEYDOWN && e.type != SDL_KEYUP) return false;
     const SDLKey tecla = e.key.keysym.sym;
-    return e.type == SDL_QUIT || (e.type == SDL_KEYDOWN && tecla == SDLK_ESCAPE) ||
-           (e.type == SDL_KEYUP && (tecla == SDLK_ESCAPE || tecla == SDLK_q));
+    return tecla == SDLK_ESCAPE || (e.type == SDL_KEYUP && tecla == SDLK_q);
 }
 
 bool Grabadora::sondear(SDL_Event* evento) {

@@ -18,8 +18,9 @@ std::string recorrer(Repeticion& r) {
     int64_t pulsos;
     for (int vueltas = 0; !r.isTerminada() && vueltas < 100; vueltas++) {
         while (r.siguienteEvento(e)) {
-            const int dato = e.type == SDL_MOUSEMOTION ? e.motion.xrel : e.type == SDL_MOUSEBUTTONUP ? e.button.x : int(e.key.keysym.sym);
-            t += std::to_string(e.type) + ":" + std::to_string(e.type == SDL_ACTIVEEVENT ? 0 : dato) + " ";
+            const bool tecla = e.type == SDL_KEYDOWN || e.type == SDL_KEYUP;
+            const int dato = e.type == SDL_MOUSEMOTION ? e.motion.xrel : e.type == SDL_MOUSEBUTTONUP ? e.button.x : tecla ? int(e.key.keysym.sym) : 0;
+            t += std::to_string(e.type) + ":" + std::to_string(dato) + " ";
             if (r.siguienteConsola(v, 4)) t += "consola " + std::to_string(v[1]) + " ";
         }
         t += r.terminarVuelta(pulsos) ? "c" + std::to_string(pulsos) : "-";
