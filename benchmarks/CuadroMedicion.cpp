@@ -8,6 +8,7 @@
 #include "CuadroReferencia.h"
 #include "Estadisticas.h"
 #include "PartidaMedida.h"
+#include "core/Grabacion.h"
 #include "core/Juego.h"
 #include "playfield/ModoRender.h"
 
@@ -32,7 +33,28 @@ long memoriaMaximaKiB() {
     return uso.ru_maxrss;
 }
 
-void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calentado) {
+// Lo que agrega a cada cuadro el bucle que graba (--grabar): en promedio un
+// evento, dos vueltas sin cuadro y el cuadro; el archivo se vuelca cada 4 KiB.
+void grabarCuadro(Grabacion& grabacion) {
+    SDL_Event movimiento = {};
+    movimiento.type = SDL_MOUSEMOTION;
+    movimiento.motion.xrel = -7;
+    grabacion.evento(movimiento);
+    grabacion.vuelta();
+    grabacion.vuelta();
+    grabacion.cuadro(34567890);
+}
+
+Grabacion& grabacionDePrueba() {
+    static Grabacion grabacion;
+    std::string error;
+    if (!grabacion.isAbierta() && grabacion.abrir("/tmp/vq-medicion-grabacion.txt", error))
+        grabacion.encabezado(1000000000);
+    return grabacion;
+}
+
+void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calentado,
+                  Grabacion* grabacion = nullptr) {
     ModoRender::getInstance()->elegir(modo == FACETADO, modo == INTERPOLADO, modo == TEXTURADO,
                                       modo == WIREFRAME);
     for (int i = 0; !calentado && i < CALENTAMIENTO; i++) {
@@ -44,6 +66,7 @@ void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calent
     for (auto _ : estado) {
         juego.actualizar(PartidaMedida::PASO);
         juego.dibujar();
+        if (grabacion) grabarCuadro(*grabacion);
     }
     const long reservas = ContadorReservas::terminar();
     estado.counters["reservas_por_cuadro"] =
@@ -69,6 +92,19 @@ static void BM_Cuadro(benchmark::State& estado, int modo) {
     static bool calentado[CANTIDAD_MODOS] = {};
     medirCuadros(estado, PartidaMedida::sinFuegos(), modo, calentado[modo]);
 }
+
+// Lo mismo, grabando cada cuadro como con --grabar.
+static void BM_CuadroGrabando(benchmark::State& estado, int modo) {
+    static bool calentado[CANTIDAD_MODOS] = {};
+    medirCuadros(estado, PartidaMedida::sinFuegos(), modo, calentado[modo], &grabacionDePrueba());
+}
+
+// Sólo la grabación de un cuadro, sin dibujar: su costo sin el ruido del dibujo.
+static void BM_GrabarCuadro(benchmark::State& estado) {
+    Grabacion& grabacion = grabacionDePrueba();
+    for (auto _ : estado) grabarCuadro(grabacion);
+}
+BENCHMARK(BM_GrabarCuadro)->Unit(benchmark::kNanosecond);
 
 // El piso: la misma escena mínima con llamadas de OpenGL sueltas.
 static void BM_CuadroReferencia(benchmark::State& estado) {
@@ -100,6 +136,7 @@ const bool REGISTRADAS = [] {
     for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
         cuadro(benchmark::RegisterBenchmark((std::string("BM_Cuadro/") + nombres[modo]).c_str(),
                                             BM_Cuadro, modo));
+    cuadro(benchmark::RegisterBenchmark("BM_CuadroGrabando/texturado", BM_CuadroGrabando, TEXTURADO));
     cuadro(benchmark::RegisterBenchmark("BM_CuadroReferencia", BM_CuadroReferencia));
     return true;
 }();

@@ -4,7 +4,7 @@
 #
 #   scripts/fuzzear.sh [SEGUNDOS [OBJETIVO...]]
 #
-# Corre cada objetivo (modelo3ds, tga, dib, nivel; todos si no se dice)
+# Corre cada objetivo (modelo3ds, tga, dib, nivel, repeticion; todos si no se dice)
 # SEGUNDOS segundos, 600 si no se dice, partiendo de su corpus guardado en
 # tests/fuzz/corpus/. Lo que haga fallar a un objetivo queda en
 # build-fuzz/hallazgos/OBJETIVO/: se arregla el lector y la entrada se copia al
@@ -17,7 +17,7 @@ raiz="$(cd "$(dirname "$0")/.." && pwd)"
 segundos="${1:-600}"
 shift || true
 objetivos=("$@")
-[ ${#objetivos[@]} -gt 0 ] || objetivos=(modelo3ds tga dib nivel)
+[ ${#objetivos[@]} -gt 0 ] || objetivos=(modelo3ds tga dib nivel repeticion)
 compilacion="$raiz/build-fuzz"
 
 "$raiz/scripts/instalar_paquetes.sh" clang libclang-rt-14-dev cmake pkg-config \
