@@ -56,7 +56,7 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     Sesion s({{"pantalla1.txt", "2\n3.1 12.95 0\n14 4 1\n"}, {"pantalla2.txt", "0\n"}, {"pantalla3.txt", "0\n"}});
     ASSERT_NE(s.ventana, 0u) << s.juego->error();
     ProcesoJuego& juego = *s.juego;
-    EXPECT_TRUE(juego.esperarSalida("Frecuencia de proceso: ", 5));
+    EXPECT_TRUE(juego.esperarSalida("Frecuencia de proceso: "));
     Captura c = s.mirar();
     ASSERT_TRUE(c.ancho == 800 && c.alto == 600);
     const MapaBits tablero1 = recurso("pantalla1.bmp"), menu = recurso("menu.bmp");
@@ -94,7 +94,7 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     // Ajustes: la velocidad de 4x acorta lo que sigue.
     s.x.clic(s.ventana, 700, 345);
     s.x.clic(s.ventana, 662, 504);
-    EXPECT_TRUE(juego.esperarSalida("Velocidad actual: 4.000000x\n", 5));
+    EXPECT_TRUE(juego.esperarSalida("Velocidad actual: 4.000000x\n"));
     s.x.clic(s.ventana, 600, 160);
     // Dos tiros más: el nivel 3 y la victoria, con fuegos, 20 bolas y el nivel 1.
     s.x.clic(s.ventana, 5, 300);
@@ -115,7 +115,7 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     EXPECT_EQ(panel(c)[1], 20);
     // El 7 pide la posición de la luz en la consola: el juego espera quieto.
     s.x.tocarTecla(s.ventana, "7");
-    EXPECT_TRUE(juego.esperarSalida("Ingrese los valores x y z de la nueva posicion de luz difusa: ", 5));
+    EXPECT_TRUE(juego.esperarSalida("Ingrese los valores x y z de la nueva posicion de luz difusa: "));
     EXPECT_TRUE(mismasFilas(s.mirar(), s.mirar(), 0, 55));
     juego.escribirEntrada("18 15 7\n");
     EXPECT_FALSE(mismasFilas(s.mirar(), s.mirar(), 0, 55));
@@ -123,6 +123,6 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     s.x.tecla(s.ventana, "q", true);
     EXPECT_EQ(juego.esperarFin(0.5), -1);
     s.x.tecla(s.ventana, "q", false);
-    EXPECT_EQ(juego.esperarFin(10), 0);
+    EXPECT_EQ(juego.esperarFin(), 0);
     EXPECT_EQ(juego.error(), "");
 }

@@ -7,10 +7,10 @@ Sesion::Sesion(const Recursos& recursos, bool contestar, const std::string& prog
     for (const auto& [nombre, bytes] : recursos) carpeta.escribir("resources/" + nombre, bytes);
     carpeta.enlazarRecursos();
     juego = std::make_unique<ProcesoJuego>(carpeta.ruta(), programa);
-    dialogo = x.esperarVentana("Pantalla Completa", 15);
+    dialogo = x.esperarVentana("Pantalla Completa");
     if (dialogo == 0 || !contestar) return;
     x.tocarTecla(dialogo, "n");
-    ventana = x.esperarVentana("Vorlix Quintar", 15);
+    esperarQue([&] { return (ventana = x.esperarVentana("Vorlix Quintar", 0)) != 0 || juego->esperarFin(0) >= 0; });
     if (ventana != 0) mirar();
 }
 

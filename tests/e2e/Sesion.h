@@ -9,8 +9,8 @@
 #include "EscritorioX.h"
 #include "ProcesoJuego.h"
 
-// El juego arrancado en ventana ("No" a la pantalla completa) en una carpeta con los
-// recursos del repositorio, salvo los que cambia la prueba, y el escritorio que lo maneja.
+// El juego arrancado en ventana ("No" a la pantalla completa; sin ventana si termina antes) en una
+// carpeta con los recursos del repositorio, salvo los que cambia la prueba, y el escritorio que lo maneja.
 class Sesion {
 public:
     using Recursos = std::map<std::string, std::string>;
