@@ -109,10 +109,7 @@ EscritorioX::Captura EscritorioX::capturar(Window ventana) {
     for (int y = 0; y < a.height; y++) {
         for (int x = 0; x < a.width; x++) {
             unsigned long p = XGetPixel(imagen, x, y);
-            c.pixeles[static_cast<size_t>(y) * a.width + x] = {
-                static_cast<int>((p & imagen->red_mask) >> 16),
-                static_cast<int>((p & imagen->green_mask) >> 8),
-                static_cast<int>(p & imagen->blue_mask)};
+            c.pixeles[static_cast<size_t>(y) * a.width + x] = {int(p >> 16 & 255), int(p >> 8 & 255), int(p & 255)};
         }
     }
     XDestroyImage(imagen);

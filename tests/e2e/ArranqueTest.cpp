@@ -11,13 +11,6 @@
 #include "Sesion.h"
 
 TEST(Arranque, ConLaSdlPedidaYEnUnServidorQueSeReinicia) {
-    {
-        // El juego carga la SDL 1.2 pedida: la del sistema o la de compatibilidad.
-        Sesion s;
-        ASSERT_NE(s.ventana, 0u);
-        const std::string mapas = leer("/proc/" + std::to_string(s.juego->getPid()) + "/maps");
-        EXPECT_EQ(mapas.find("sdl12-compat") != std::string::npos, std::getenv("VQ_BIBLIOTECAS_SDL") != nullptr);
-    }
     // Sin -noreset el servidor se reinicia cada vez que se va su último
     // cliente; mientras el juego arranca, otros van y vienen.
     ServidorX reiniciable(1024, 768, true);
@@ -35,6 +28,9 @@ TEST(Arranque, ConLaSdlPedidaYEnUnServidorQueSeReinicia) {
         x.tocarTecla(dialogo, "n");
         const Window ventana = x.esperarVentana("Vorlix Quintar");
         ASSERT_NE(ventana, 0u) << vez << ": " << juego.error();
+        // El juego carga la SDL 1.2 pedida: la del sistema o la de compatibilidad.
+        const std::string mapas = leer("/proc/" + std::to_string(juego.getPid()) + "/maps");
+        EXPECT_EQ(mapas.find("sdl12-compat") != std::string::npos, std::getenv("VQ_BIBLIOTECAS_SDL") != nullptr);
         x.tocarTecla(ventana, "q");
         EXPECT_EQ(juego.esperarFin(), 0) << vez;
     }
@@ -87,13 +83,14 @@ TEST(Arranque, ArchivosRotosAjenosOQueFaltan) {
     ASSERT_EQ(std::system(("cd " + obj.ruta() + " && assimp export c.obj c.3ds > /dev/null").c_str()), 0);
     Sesion s(Sesion::Recursos{{"hyperb.3ds", leer(obj.ruta() + "/c.3ds")}});
     ASSERT_NE(s.ventana, 0u);
-    const EscritorioX::Captura c = s.mirar();
-    int rojos = 0;
-    for (double bx = 8.4; bx <= 9.6; bx += 0.2)
-        for (double by = 14.4; by <= 15.6; by += 0.2) {
-            double vx, vy;
-            proyectarCamaraInicial(bx, by, 0.9, vx, vy);
-            rojos += parecidos(c.desdeAbajo(int(vx), int(vy)), {255, 0, 0}, 40);
-        }
-    EXPECT_GT(rojos, 36 * 3 / 4);
+    s.esperar([](const EscritorioX::Captura& c) {
+        int rojos = 0;
+        for (double bx = 8.4; bx <= 9.6; bx += 0.2)
+            for (double by = 14.4; by <= 15.6; by += 0.2) {
+                double vx, vy;
+                proyectarCamaraInicial(bx, by, 0.9, vx, vy);
+                rojos += parecidos(c.desdeAbajo(int(vx), int(vy)), {255, 0, 0}, 40);
+            }
+        EXPECT_GT(rojos, 36 * 3 / 4);
+    });
 }
