@@ -4,11 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <stdexcept>
-#include <thread>
 
 #include "Carpeta.h"
 
@@ -44,12 +42,7 @@ std::string ProcesoJuego::salida() const { return leer(carpeta + "/.salida"); }
 std::string ProcesoJuego::error() const { return leer(carpeta + "/.error"); }
 
 bool ProcesoJuego::esperarSalida(const std::string& texto, double segundos) const {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
-    while (salida().find(texto) == std::string::npos) {
-        if (std::chrono::steady_clock::now() > limite) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
+    return esperarQue([&] { return salida().find(texto) != std::string::npos; }, segundos);
 }
 
 void ProcesoJuego::escribirEntrada(const std::string& texto) {
@@ -60,13 +53,10 @@ void ProcesoJuego::escribirEntrada(const std::string& texto) {
 void ProcesoJuego::senal(int numero) { kill(pid, numero); }
 
 int ProcesoJuego::esperarFin(double segundos) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
-    while (estado < 0 && std::chrono::steady_clock::now() < limite) {
+    esperarQue([&] {
         int s = 0;
-        if (waitpid(pid, &s, WNOHANG) == pid)
-            estado = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+        if (estado < 0 && waitpid(pid, &s, WNOHANG) == pid) estado = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
+        return estado >= 0;
+    }, segundos);
     return estado;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "EscritorioX.h"
+
 // El juego real, con sus salidas en archivos de la carpeta y su entrada en un tubo.
 class ProcesoJuego {
 public:
@@ -19,12 +21,12 @@ public:
     std::string salida() const;
     std::string error() const;
     // Espera hasta que la salida contenga el texto; devuelve si apareció.
-    bool esperarSalida(const std::string& texto, double segundos) const;
+    bool esperarSalida(const std::string& texto, double segundos = PLAZO) const;
     void escribirEntrada(const std::string& texto);
     void senal(int numero);
     pid_t getPid() const { return pid; }
     // El estado de salida, 128 + la señal que lo terminó, o -1 si no terminó a tiempo.
-    int esperarFin(double segundos);
+    int esperarFin(double segundos = PLAZO);
 
 private:
     std::string carpeta;
