@@ -16,9 +16,12 @@ public:
 
     Pantalla getPantalla() const { return pantalla; }
     void setPantalla(Pantalla p) { pantalla = p; }
+    bool isSonido() const { return sonido; }
+    void setSonido(bool s) { sonido = s; }
 
 private:
     Pantalla pantalla = Pantalla::Preguntar;
+    bool sonido = true;
 };
 
 #endif
