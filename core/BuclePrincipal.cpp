@@ -16,6 +16,7 @@ void BuclePrincipal::iniciar() {
     Juego* juego = Juego::getInstance();
     CargadorNivel cargador;
     cargador.cargarNivel(*juego, "resources/pantalla1.txt");
+    oido.empezar(*juego);
 }
 
 bool BuclePrincipal::iterar() {
@@ -34,6 +35,7 @@ bool BuclePrincipal::iterar() {
         juego->setFps(static_cast<int>(fpsActual));
         const float dt = static_cast<float>(0.25 / static_cast<double>(static_cast<float>(fpsActual)));
         juego->actualizar(dt);
+        oido.escuchar(*juego);
         juego->dibujar();
     }
     SDL_Delay(10);

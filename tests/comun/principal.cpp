@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "ServidorX.h"
 
 // El servidor X del proceso no se cierra: SDL lo usa al salir y muere con el proceso.
@@ -8,6 +10,9 @@ struct EntornoX : ::testing::Environment {
 };
 
 int main(int argc, char** argv) {
+    // El juego suena al controlador mudo de SDL, aquí y en los juegos que lanzan las pruebas: nada se oye
+    // en la máquina de quien prueba ni falta una tarjeta donde no la hay. Las pruebas del sonido eligen otro.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     ::testing::InitGoogleTest(&argc, argv);
     // Los hijos de las pruebas de muerte no comparten la conexión con X del padre.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
