@@ -16,7 +16,7 @@ public:
     using Recursos = std::map<std::string, std::string>;
 
     explicit Sesion(const Recursos& recursos = {}, bool contestar = true,
-                    const std::string& programa = JUEGO);
+                    const std::string& programa = JUEGO, const std::vector<std::string>& argumentos = {});
     // Captura cuando ya pasaron unos cuadros desde la última acción.
     EscritorioX::Captura mirar();
 
