@@ -10,8 +10,7 @@ struct EntornoX : ::testing::Environment {
 };
 
 int main(int argc, char** argv) {
-    // El juego suena al controlador mudo de SDL, aquí y en los juegos que lanzan las pruebas: nada se oye
-    // en la máquina de quien prueba ni falta una tarjeta donde no la hay. Las pruebas del sonido eligen otro.
+    // El sonido, aquí y en los juegos que lanzan las pruebas, va al controlador mudo de SDL: no se oye ni falta.
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ::testing::InitGoogleTest(&argc, argv);
     // Los hijos de las pruebas de muerte no comparten la conexión con X del padre.

@@ -47,16 +47,14 @@ TEST(Oido, CadaSucesoPideSuSonidoEnOrden) {
         juego.actualizar(Ayudas::PASO);
         oido.escuchar(juego);
     };
-    const auto clic = [&](int x, int y) {
-        Ayudas::clic(juego, x, y);
+    // Lo que se pide al altavoz tras hacer algo y dar un paso.
+    const auto oir = [&](auto accion) {
+        accion();
         paso();
         return altavoz.tomar();
     };
-    const auto tecla = [&](SDLKey t) {
-        Ayudas::pulsar(juego, t);
-        paso();
-        return altavoz.tomar();
-    };
+    const auto clic = [&](int x, int y) { return oir([&] { Ayudas::clic(juego, x, y); }); };
+    const auto tecla = [&](SDLKey t) { return oir([&] { Ayudas::pulsar(juego, t); }); };
     const auto tiro = [&](float angulo) {
         juego.getCanion().rotar(angulo - juego.getCanion().getAngulo());
         Ayudas::clic(juego);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "Comparacion.h"
@@ -35,12 +36,10 @@ std::string sonarEn(const Carpeta& carpeta) {
 // Lo escrito hasta ahora, en mono.
 Muestras audio(const std::string& ruta) {
     const std::string b = leer(ruta);
-    Muestras m(b.size() / 4);
-    for (size_t i = 0; i < m.size(); i++) {
-        int16_t lr[2];
-        std::memcpy(lr, &b[4 * i], 4);
-        m[i] = (lr[0] + lr[1]) / 65536.0f;
-    }
+    std::vector<int16_t> lr(b.size() / 4 * 2);
+    std::memcpy(lr.data(), b.data(), lr.size() * 2);
+    Muestras m(lr.size() / 2);
+    for (size_t i = 0; i < m.size(); i++) m[i] = (lr[2 * i] + lr[2 * i + 1]) / 65536.0f;
     return m;
 }
 
@@ -50,25 +49,18 @@ float pico(const Muestras& m, size_t desde) {
     return p;
 }
 
-// Frecuencia dominante de 25 ms desde `desde` (Goertzel con ventana de Hann, de 2 en 2 Hz).
+// Frecuencia dominante de 25 ms desde `desde`: Goertzel con ventana de Hann, de 2 en 2 Hz.
 double dominante(const Muestras& m, size_t desde) {
     const size_t n = SEGUNDO / 40;
-    double mejor = 0, potenciaMejor = -1;
+    std::pair<double, double> mejor{-1, 0};  // potencia y frecuencia
     for (double f = 60; f < 4000; f += 2) {
         const double k = 2 * std::cos(2 * M_PI * f / SEGUNDO);
         double s1 = 0, s2 = 0;
-        for (size_t i = 0; i < n; i++) {
-            const double s0 = m[desde + i] * (0.5 - 0.5 * std::cos(2 * M_PI * i / n)) + k * s1 - s2;
-            s2 = s1;
-            s1 = s0;
-        }
-        const double potencia = s1 * s1 + s2 * s2 - k * s1 * s2;
-        if (potencia > potenciaMejor) {
-            potenciaMejor = potencia;
-            mejor = f;
-        }
+        for (size_t i = 0; i < n; i++)
+            s2 = std::exchange(s1, m[desde + i] * (0.5 - 0.5 * std::cos(2 * M_PI * i / n)) + k * s1 - s2);
+        mejor = std::max(mejor, std::pair(s1 * s1 + s2 * s2 - k * s1 * s2, f));
     }
-    return mejor;
+    return mejor.second;
 }
 
 // El tono de cada sonido que empieza desde `desde` (la energía de 5 ms salta a más del doble y medio)
@@ -80,12 +72,10 @@ std::vector<double> tonosDePiezas(const Muestras& m, size_t desde) {
     double anterior = 0;
     for (size_t i = desde, ultimo = 0; i + SEGUNDO / 40 <= m.size(); i += ventana) {
         double e = 0;
-        for (size_t j = i; j < i + ventana; j++) e += m[j] * m[j];
-        e = std::sqrt(e / ventana);
-        if (e > 0.02 && e > 2.5 * anterior && i >= ultimo + 6 * ventana) {
+        for (size_t j = i; j < i + ventana; j++) e += m[j] * m[j] / ventana;
+        if (e > 0.0004 && e > 6.25 * anterior && i >= ultimo + 6 * ventana) {
             ultimo = i;
-            const double f = dominante(m, i);
-            if (f > 400 && f < 2200) tonos.push_back(f);
+            if (const double f = dominante(m, i); f > 400 && f < 2200) tonos.push_back(f);
         }
         anterior = e;
     }
@@ -144,7 +134,6 @@ TEST(Sonido, ChoquesQueSubenDeTonoYLaMQueCalla) {
             return subidas(tonos) >= 4 || m.size() > clic + 10 * SEGUNDO;
         });
         EXPECT_TRUE(tiro > 0 || pico(audio(ruta), clic) > 0.1f);
-        RecordProperty("tonos" + std::to_string(tiro), testing::PrintToString(tonos));
     }
     EXPECT_GE(subidas(tonos), 3) << testing::PrintToString(tonos);
     // Con la M se calla todo: después la bola sigue tocando piezas (suma puntos) sin que nada suene.
