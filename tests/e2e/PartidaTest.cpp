@@ -57,9 +57,10 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     ASSERT_NE(s.ventana, 0u) << s.juego->error();
     ProcesoJuego& juego = *s.juego;
     EXPECT_TRUE(juego.esperarSalida("Frecuencia de proceso: ", 5));
-    Captura c = s.mirar();
-    ASSERT_TRUE(c.ancho == 800 && c.alto == 600);
+    // El primer cuadro llega después de abrir la ventana, la escena y el sonido.
     const MapaBits tablero1 = recurso("pantalla1.bmp"), menu = recurso("menu.bmp");
+    Captura c = esperar(s, [&](const Captura& c) { return coincidenciaTablero(c, tablero1) > 0.85; }, 30);
+    ASSERT_TRUE(c.ancho == 800 && c.alto == 600);
     EXPECT_GT(coincidenciaTablero(c, tablero1), 0.85);
     EXPECT_LT(coincidenciaTablero(c, tablero1, true), 0.6);
     EXPECT_GT(coincidenciaRectangulo(c, menu, 640, 0), 0.8);
