@@ -12,6 +12,7 @@
 #include "SistemaPrueba.h"
 #include "core/BuclePrincipal.h"
 #include "core/Juego.h"
+#include "core/Opciones.h"
 
 Arranque::Resultado Arranque::medir() {
     Resultado resultado{false, 0.0, 0};
@@ -21,7 +22,9 @@ Arranque::Resultado Arranque::medir() {
     if (pid == 0) {
         close(tubo[0]);
         const std::string descriptor = std::to_string(tubo[1]);
-        execl("/proc/self/exe", "mediciones", OPCION, descriptor.c_str(),
+        // Sin sonido, el hijo también: la opción cierra la lista si no va.
+        const char* sinSonido = Opciones::getInstance()->isSonido() ? nullptr : "--sin-sonido";
+        execl("/proc/self/exe", "mediciones", OPCION, descriptor.c_str(), sinSonido,
               static_cast<char*>(nullptr));
         _exit(127);
     }

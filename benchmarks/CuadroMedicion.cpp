@@ -58,13 +58,13 @@ void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calent
     ModoRender::getInstance()->elegir(modo == FACETADO, modo == INTERPOLADO, modo == TEXTURADO,
                                       modo == WIREFRAME);
     for (int i = 0; !calentado && i < CALENTAMIENTO; i++) {
-        juego.actualizar(PartidaMedida::PASO);
+        PartidaMedida::actualizar(juego);
         juego.dibujar();
     }
     calentado = true;
     ContadorReservas::empezar();
     for (auto _ : estado) {
-        juego.actualizar(PartidaMedida::PASO);
+        PartidaMedida::actualizar(juego);
         juego.dibujar();
         if (grabacion) grabarCuadro(*grabacion);
     }

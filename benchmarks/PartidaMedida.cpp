@@ -13,6 +13,8 @@
 
 #include "SistemaPrueba.h"
 #include "core/Juego.h"
+#include "core/Oido.h"
+#include "core/Sonido.h"
 
 namespace fs = std::filesystem;
 
@@ -25,6 +27,13 @@ const int Y_CARTEL = 600 - 300;
 const int X_DISPARO = 100;
 const int Y_DISPARO = 100;
 const int PASOS_MAXIMOS = 100000;
+
+// Se crea después del juego: se cierra antes que SDL al salir.
+Oido& oido() {
+    static Sonido sonido;
+    static Oido oido(sonido);
+    return oido;
+}
 
 // Una carpeta con todos los recursos del repositorio enlazados, menos los
 // niveles 2 y 3, que quedan vacíos.
@@ -79,6 +88,7 @@ Juego& PartidaMedida::jugarHastaGanar() {
     const int salida = callarSalida();
     SistemaPrueba::setRespuesta(Sistema::Respuesta::No);
     Juego& juego = *Juego::getInstance();
+    oido().empezar(juego);
     // El tablero empieza sin piezas: el primer tiro despeja el nivel 1.
     for (int tiro = 0; tiro < 3; tiro++) disparar(juego);
     devolverSalida(salida);
@@ -90,7 +100,12 @@ Juego& PartidaMedida::jugarHastaGanar() {
 void PartidaMedida::disparar(Juego& juego) {
     clic(juego, X_DISPARO, Y_DISPARO);
     for (int i = 0; i < PASOS_MAXIMOS && juego.getEstado() != Juego::LISTO; i++)
-        juego.actualizar(PASO);
+        actualizar(juego);
+}
+
+void PartidaMedida::actualizar(Juego& juego) {
+    juego.actualizar(PASO);
+    oido().escuchar(juego);
 }
 
 void PartidaMedida::clic(Juego& juego, int x, int y) {

@@ -18,6 +18,7 @@ void BuclePrincipal::iniciar() {
     CargadorNivel cargador;
     cargador.cargarNivel(*juego, "resources/pantalla1.txt");
     Grabadora::getInstance()->empezar();
+    oido.empezar(*juego);
 }
 
 bool BuclePrincipal::iterar() {
@@ -44,6 +45,7 @@ bool BuclePrincipal::iterar() {
         juego->setFps(static_cast<int>(fpsActual));
         const float dt = static_cast<float>(0.25 / static_cast<double>(static_cast<float>(fpsActual)));
         juego->actualizar(dt);
+        oido.escuchar(*juego);
         juego->dibujar();
     }
     grabadora.anotarVuelta(toca, pulsos);

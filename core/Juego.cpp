@@ -141,6 +141,7 @@ void Juego::prepararLuces() {
 void Juego::prepararPartida() {
     ModoRender::getInstance()->elegir(false, false, true, false);
     corriendo = true;
+    sonido = Opciones::getInstance()->isSonido();
     pelotitasRestantes = PELOTITAS_POR_PARTIDA;
     Interfaz::getInstance()->reiniciar(pelotitasRestantes);
 }

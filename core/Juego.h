@@ -50,6 +50,7 @@ public:
     void setIndiceVelocidad(int i);
     void apagarFuegos() { fuegosActivos = false; }
     bool isFuegosActivos() const { return fuegosActivos; }
+    bool isSonido() const { return sonido; }
     Iluminacion* getIluminacion() { return luces; }
     void setLuzX(float v) { posicionLuz[0] = v; }
     void setLuzY(float v) { posicionLuz[1] = v; }
@@ -97,6 +98,7 @@ private:
                      const char* palabra);
     void leerColorLuz(int luz, const char* pregunta);
     void cambiarVelocidad(int paso);
+    void alternarSonido();
     void siguienteCamara();
     void alternarCamara();
     void moverFuego(int indice);
@@ -134,6 +136,8 @@ private:
     float posicionLuz[3] = {0.0f, 0.0f, 0.0f};
     Fuegos* fuegos = nullptr;
     int pelotitasRestantes = PELOTITAS_POR_PARTIDA;
+    // Lo escucha el oído del bucle principal; la tecla M lo cambia.
+    bool sonido = true;
 };
 
 #endif

@@ -80,6 +80,9 @@ bool Juego::accionTecla(SDLKey tecla) {
         case SDLK_l:
             cambiarModo(false, false, true, false, "Texturado");
             return true;
+        case SDLK_m:
+            alternarSonido();
+            return true;
         case SDLK_p:
             alternarPausa();
             return true;
@@ -120,6 +123,12 @@ void Juego::cambiarVelocidad(int paso) {
     if (i < 0) i = CANTIDAD_VELOCIDADES - 1;
     if (i >= CANTIDAD_VELOCIDADES) i = 0;
     setIndiceVelocidad(i);
+}
+
+void Juego::alternarSonido() {
+    sonido = !sonido;
+    std::printf("Sonido: %s\n", sonido ? "sí" : "no");
+    std::fflush(stdout);
 }
 
 void Juego::siguienteCamara() {

@@ -63,6 +63,11 @@ const Definicion DEFINICIONES[] = {
          o.setDetenerEnMarcas();
          return true;
      }},
+    {"--sin-sonido", nullptr, "empieza sin sonido (la tecla M lo enciende)",
+     [](Opciones& o, const char*) {
+         o.setSonido(false);
+         return true;
+     }},
 };
 
 void uso(std::FILE* salida) {

@@ -18,6 +18,8 @@ public:
 
     Pantalla getPantalla() const { return pantalla; }
     void setPantalla(Pantalla p) { pantalla = p; }
+    bool isSonido() const { return sonido; }
+    void setSonido(bool s) { sonido = s; }
 
     // Partidas grabadas: archivos (vacío si no se pidió), ya con la ruta
     // desde donde se llamó al juego, y cómo se repite.
@@ -39,6 +41,7 @@ private:
     bool rapido = false;
     bool salirAlFinal = false;
     bool detenerEnMarcas = false;
+    bool sonido = true;
 };
 
 #endif

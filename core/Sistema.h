@@ -39,6 +39,19 @@ private:
     void (*anteriores[3])(int);
 };
 
+// Mientras vive, lo que se escribe en la salida de error se descarta: las
+// bibliotecas de sonido avisan ahí de cada controlador que prueban y falla.
+class ErroresCallados {
+public:
+    ErroresCallados();
+    ~ErroresCallados();
+    ErroresCallados(const ErroresCallados&) = delete;
+    ErroresCallados& operator=(const ErroresCallados&) = delete;
+
+private:
+    int guardada;
+};
+
 // Pregunta de Sí o No al jugador. Fallo si no hubo respuesta.
 Respuesta preguntarSiNo(const char* titulo, const char* texto);
 

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ctime>
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
@@ -108,6 +109,21 @@ EsperaInterrumpible::EsperaInterrumpible() {
 
 EsperaInterrumpible::~EsperaInterrumpible() {
     for (int i = 0; i < 3; ++i) std::signal(SENALES[i], anteriores[i]);
+}
+
+ErroresCallados::ErroresCallados() : guardada(dup(STDERR_FILENO)) {
+    std::fflush(stderr);
+    const int nulo = open("/dev/null", O_WRONLY);
+    if (nulo < 0) return;
+    dup2(nulo, STDERR_FILENO);
+    close(nulo);
+}
+
+ErroresCallados::~ErroresCallados() {
+    if (guardada < 0) return;
+    std::fflush(stderr);
+    dup2(guardada, STDERR_FILENO);
+    close(guardada);
 }
 
 Respuesta preguntarSiNo(const char* titulo, const char* texto) {

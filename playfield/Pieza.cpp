@@ -56,6 +56,7 @@ bool Pieza::colisionar(Pelotita& bola) {
     if (tocando) return true;
     tocando = true;
     golpeada = true;
+    contactos++;
     Interfaz::getInstance()->sumarPuntos(getPuntos());
     rebotar(*bola.getVelocidad(), dx, dy);
     return true;

@@ -24,6 +24,8 @@ public:
     void setVisible(bool v) { visible = v; }
     bool isVisible() const { return visible; }
     bool isGolpeada() const { return golpeada; }
+    // Contactos nuevos desde que se creó, los que sumaron puntos.
+    int getContactos() const { return contactos; }
     void setX(float nuevoX) { x = nuevoX; }
     float getX() const { return x; }
     float getY() const { return y; }
@@ -39,6 +41,7 @@ private:
     bool visible = true;
     bool golpeada = false;
     bool tocando = false;
+    int contactos = 0;
     unsigned int lista = 0;
     unsigned int tipo = 0;
     float radio = 0.0f;

@@ -62,7 +62,7 @@ void Rectangulo::cargarTextura(const char* nombreArchivo) {
     if (anterior != 0) glDeleteTextures(1, &anterior);
 }
 
-bool Rectangulo::colisionar(Pelotita& bola) const {
+bool Rectangulo::colisionar(Pelotita& bola) {
     Gvector& v = *bola.getVelocidad();
     const float bx = bola.getX(), by = bola.getY(), r = bola.getRadio();
     bool reboto = false;
@@ -77,6 +77,7 @@ bool Rectangulo::colisionar(Pelotita& bola) const {
         v.setY(REBOTE_TECHO * v.getY());
         reboto = true;
     }
+    if (reboto) rebotes++;
     return reboto;
 }
 

@@ -24,7 +24,9 @@ public:
     float getAlto() const { return alto; }
     unsigned int getTextura() const { return textura; }
 
-    bool colisionar(Pelotita& bola) const;
+    bool colisionar(Pelotita& bola);
+    // Rebotes en las paredes desde que se creó.
+    int getRebotes() const { return rebotes; }
     void render() override;
 
 private:
@@ -37,6 +39,7 @@ private:
     unsigned int textura = 0;
     float ancho = 0.0f;
     float alto = 0.0f;
+    int rebotes = 0;
 };
 
 #endif

@@ -107,12 +107,16 @@ void Interfaz::mostrarPerder() {
 bool Interfaz::click(int x, int y) {
     if (botonAyuda->contiene(x, y)) {
         abrirAyuda();
+        clicsBotones++;
     } else if (salirAyuda->contiene(x, y)) {
         cerrarAyuda();
+        clicsBotones++;
     } else if (botonAjustes->contiene(x, y)) {
         abrirAjustes();
+        clicsBotones++;
     } else if (salirAjustes->contiene(x, y)) {
         cerrarAjustes();
+        clicsBotones++;
     } else {
         int elegido = -1;
         for (int i = 0; i < CANTIDAD_TICKS && elegido < 0; i++) {
@@ -120,6 +124,7 @@ bool Interfaz::click(int x, int y) {
         }
         if (elegido >= 0) {
             accionTick(elegido);
+            clicsTicks++;
         } else if (imagenPerder->contiene(x, y)) {
             imagenPerder->setVisible(false);
             imagenPerder->setActiva(false);

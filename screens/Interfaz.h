@@ -35,6 +35,9 @@ public:
     int getPuntos() const { return puntos; }
     int getNivel() const { return nivel; }
     int getBolas() const { return bolas; }
+    // Clics que tomaron los botones (los del panel y los Volver) y los ticks de los ajustes.
+    int getClicsBotones() const { return clicsBotones; }
+    int getClicsTicks() const { return clicsTicks; }
     const Imagen2D& getImagenGanar() const { return *imagenGanar; }
     const Imagen2D& getImagenPerder() const { return *imagenPerder; }
     const Imagen2D& getBotonAyuda() const { return *botonAyuda; }
@@ -67,6 +70,8 @@ private:
     int puntos = 0;
     int nivel = 1;
     int bolas = 20;
+    int clicsBotones = 0;
+    int clicsTicks = 0;
     Imagen2D* imagenGanar;
     Imagen2D* imagenPerder;
     Imagen2D* botonAyuda;

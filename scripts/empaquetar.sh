@@ -9,7 +9,7 @@ compilacion="$(realpath -m "${DIR_PAQUETE:-$raiz/build-paquete}")"
 
 "$raiz/scripts/instalar_paquetes.sh" \
   build-essential cmake pkg-config \
-  libsdl1.2-dev libgl-dev libglu1-mesa-dev libx11-dev libxft-dev libfreetype-dev \
+  libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libx11-dev libxft-dev libfreetype-dev \
   zlib1g-dev fonts-dejavu-core dpkg-dev lintian
 
 cd "$raiz"

@@ -6,7 +6,7 @@ raiz="$(cd "$(dirname "$0")/.." && pwd)"
 
 "$raiz/scripts/instalar_paquetes.sh" \
   build-essential cmake pkg-config \
-  libsdl1.2-dev libsdl1.2-compat libgl-dev libglu1-mesa-dev libgl1-mesa-dri \
+  libsdl1.2-dev libsdl1.2-compat libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri \
   libx11-dev libxft-dev libxtst-dev libfreetype-dev zlib1g-dev fonts-dejavu-core \
   libgtest-dev libbenchmark-dev \
   xvfb imagemagick assimp-utils \

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "tools/CompositorSonidos.h"
 #include "tools/DisenadorNiveles.h"
 #include "tools/Escritor3ds.h"
 #include "tools/EscritorPng.h"
@@ -94,6 +95,39 @@ bool Generador::canion() {
     return true;
 }
 
+bool Generador::sonidos() {
+    struct Sonido {
+        const char* nombre;
+        Onda onda;
+    };
+    const Sonido sonidos[] = {
+        {"disparo.wav", CompositorSonidos::disparo()},
+        {"pieza0.wav", CompositorSonidos::pieza(0)},
+        {"pieza1.wav", CompositorSonidos::pieza(1)},
+        {"pieza2.wav", CompositorSonidos::pieza(2)},
+        {"pieza3.wav", CompositorSonidos::pieza(3)},
+        {"pared.wav", CompositorSonidos::pared()},
+        {"extremo.wav", CompositorSonidos::extremo()},
+        {"atrapada.wav", CompositorSonidos::atrapada()},
+        {"salida.wav", CompositorSonidos::salida()},
+        {"desaparecen.wav", CompositorSonidos::desaparecen()},
+        {"nivel.wav", CompositorSonidos::nivel()},
+        {"victoria.wav", CompositorSonidos::victoria()},
+        {"derrota.wav", CompositorSonidos::derrota()},
+        {"boton.wav", CompositorSonidos::boton()},
+        {"tick.wav", CompositorSonidos::tick()},
+        {"chispas.wav", CompositorSonidos::chispas()},
+    };
+    size_t bytes = 0;
+    for (const Sonido& s : sonidos) {
+        const std::string wav = s.onda.aWav();
+        if (!escribir(wav, s.nombre)) return false;
+        bytes += wav.size();
+    }
+    std::cout << "sonidos: " << std::size(sonidos) << " archivos, " << bytes / 1024 << " KiB\n";
+    return true;
+}
+
 bool Generador::iconos() {
     if (directorioIconos.empty()) return true;
     for (const int lado : PintorIcono::LADOS) {
@@ -143,5 +177,5 @@ bool Generador::generarTodo() {
            guardar(paginaAyuda, "ayuda.bmp") && guardar(ajustes.pagina(), "configuracion.bmp") &&
            guardar(PintorAjustes::tick(), "tick.bmp") && guardar(ganar, "ganar.bmp") &&
            guardar(perder, "perder.bmp") && guardar(PintorTexturas::aceroCanion(), "hyperb.bmp") &&
-           guardar(PintorTexturas::chispa(), "particle.bmp") && canion() && iconos();
+           guardar(PintorTexturas::chispa(), "particle.bmp") && canion() && sonidos() && iconos();
 }

@@ -6,7 +6,7 @@
 #include "tools/Lienzo.h"
 #include "tools/Nivel.h"
 
-// Hace todos los datos del juego (imágenes, niveles y el modelo del cañón)
+// Hace todos los datos del juego (imágenes, niveles, el modelo del cañón y los sonidos)
 // dentro de un directorio que ya existe y, si se le da otro, los iconos del
 // escritorio en ése.
 // Antes de escribir un solo nivel comprueba las reglas de los tres.
@@ -24,6 +24,7 @@ private:
     bool escribirEnRuta(const std::string& contenido, const std::string& ruta);
     bool niveles();
     bool canion();
+    bool sonidos();
     bool iconos();
 
     std::string directorio;

@@ -92,14 +92,14 @@ int PintorAyuda::columnaDerecha(Lienzo& l) {
               "salvo tras un movimiento muy corto.",
               DERECHA, y, 66);
     y = tecla(l, "Botón izq.", "Al soltarlo, dispara.", DERECHA, y, 66);
-    y = tecla(l, "Botón der.", "Arrastrado, gira la vista (sólo con cámaras fijas).", DERECHA, y,
-              66);
+    y = tecla(l, "Botón der.", "Arrastrado, gira la cámara fija.", DERECHA, y, 66);
     y = encabezado(l, "Teclado", DERECHA, y + SEPARACION);
     y = tecla(l, "1 2 3", "Enciende o apaga la luz ambiental, difusa o especular.", DERECHA, y, 50);
-    y = tecla(l, "4 5 6", "Color RGBA de la luz ambiental, difusa o especular.", DERECHA, y, 50);
+    y = tecla(l, "4 5 6", "Color RGBA de cada una de esas luces.", DERECHA, y, 50);
     y = tecla(l, "7", "Posición x y z de la luz difusa.", DERECHA, y, 50);
     y = tecla(l, "H J K L", "Alambre, plano, suave o texturado.", DERECHA, y, 50);
     y = tecla(l, "P", "Pausa.", DERECHA, y, 50);
+    y = tecla(l, "M", "Sonido: sí o no; con --sin-sonido empieza sin él.", DERECHA, y, 50);
     y = tecla(l, "V", "La siguiente de las nueve cámaras fijas.", DERECHA, y, 50);
     y = tecla(l, "Y", "Cámara que sigue a la bola: sí o no.", DERECHA, y, 50);
     y = tecla(l, "– +", "Del teclado numérico: velocidad, de 0,1x a 4x en ciclo.", DERECHA, y, 50);

@@ -1,4 +1,4 @@
-// generar-recursos: hace las imágenes, los niveles y el modelo del cañón del juego.
+// generar-recursos: hace las imágenes, los niveles, el modelo del cañón y los sonidos del juego.
 //
 //   generar-recursos [--iconos ICONOS] [DIRECTORIO]
 //       escribe todo en DIRECTORIO (resources) y, con --iconos, los iconos

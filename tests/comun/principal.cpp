@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "ServidorX.h"
 
 // El servidor X del proceso no se cierra: SDL lo usa al salir y muere con el proceso.
@@ -8,6 +10,8 @@ struct EntornoX : ::testing::Environment {
 };
 
 int main(int argc, char** argv) {
+    // El sonido, aquí y en los juegos que lanzan las pruebas, va al controlador mudo de SDL: no se oye ni falta.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     ::testing::InitGoogleTest(&argc, argv);
     // Los hijos de las pruebas de muerte no comparten la conexión con X del padre.
     GTEST_FLAG_SET(death_test_style, "threadsafe");

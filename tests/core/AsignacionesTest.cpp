@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <new>
 
 #include "Ayudas.h"
+#include "core/Canion.h"
 #include "core/Grabacion.h"
 #include "core/Juego.h"
+#include "core/Oido.h"
+#include "core/Sonido.h"
+#include "playfield/Plataforma.h"
 #include "particles/SistemaParticulas.h"
 #include "screens/Interfaz.h"
 
@@ -25,23 +30,36 @@ void* operator new(std::size_t n) {
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
-TEST(Asignaciones, NadaPorCuadroNiDuranteUnTiroNiConFuegos) {
+TEST(Asignaciones, NadaPorCuadroNiDuranteUnTiroNiConFuegosNiConSonido) {
     Carpeta carpeta(true);
     // Sin blancos: cada tiro despeja su nivel y el tercero gana; sólo reserva el paso que termina el tiro.
     Juego& juego = Ayudas::juegoConNiveles(carpeta, "4\n9 10 1\n8.5 6 1\n10 4 2\n4 8 3\n", "0\n", "0\n");
+    // Con el sonido abierto (en el controlador mudo de SDL), que oye cada paso.
+    Sonido sonido;
+    Oido oido(sonido);
+    oido.empezar(juego);
+    ASSERT_TRUE(sonido.isAbierto());
     // n pasos con su cuadro tras uno sin contar: Mesa reserva al compilar cada estado que ve por vez primera.
-    const auto pasos = [&juego](int n) {
+    const auto pasos = [&](int n) {
         juego.dibujar();
         for (reservas = 0; n > 0; n--) {
             juego.actualizar(Ayudas::PASO);
+            oido.escuchar(juego);
             juego.dibujar();
         }
         return reservas.exchange(-1);
     };
+    // El primer tiro toca piezas, el segundo (a 35 grados con el aro cerca de su extremo derecho) cae en
+    // su boca y el tercero gana.
     for (SDLKey modo : {SDLK_l, SDLK_h, SDLK_j}) {
         Ayudas::pulsar(juego, modo);
+        for (float f = 0; modo == SDLK_h && (f < 0.43f || f > 0.45f); f = std::fmod(juego.getPlataforma().getFase(), float(M_PI / 4)))
+            juego.actualizar(Ayudas::PASO);
+        juego.getCanion().rotar((modo == SDLK_h ? 35 : 0) - juego.getCanion().getAngulo());
         Ayudas::clic(juego);
         while (juego.getEstado() == Juego::EN_VUELO && pasos(1) == 0) {}
+        EXPECT_TRUE(modo != SDLK_l || Interfaz::getInstance()->getPuntos() > 0);
+        EXPECT_TRUE(modo != SDLK_h || juego.getPelotitasRestantes() > 18);
     }
     // Ganado: la primera tanda de cada fuego reserva sus chispas; después se reusan, con ajustes abiertos.
     Ayudas::pulsar(juego, SDLK_k);

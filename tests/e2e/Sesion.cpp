@@ -9,10 +9,11 @@
 #include <fstream>
 #include <thread>
 
-Sesion::Sesion(const Recursos& recursos, bool contestar, const std::string& programa) {
+Sesion::Sesion(const Recursos& recursos, bool contestar, const std::string& programa,
+               const std::vector<std::string>& argumentos) {
     for (const auto& [nombre, bytes] : recursos) carpeta.escribir("resources/" + nombre, bytes);
     carpeta.enlazarRecursos();
-    juego = std::make_unique<ProcesoJuego>(carpeta.ruta(), programa);
+    juego = std::make_unique<ProcesoJuego>(carpeta.ruta(), programa, argumentos);
     dialogo = x.esperarVentana("Pantalla Completa");
     if (dialogo == 0 || !contestar) return;
     x.tocarTecla(dialogo, "n");

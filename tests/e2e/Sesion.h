@@ -16,7 +16,7 @@ public:
     using Recursos = std::map<std::string, std::string>;
 
     explicit Sesion(const Recursos& recursos = {}, bool contestar = true,
-                    const std::string& programa = JUEGO);
+                    const std::string& programa = JUEGO, const std::vector<std::string>& argumentos = {});
     // Captura tras una pausa, para ver que algo se queda quieto.
     EscritorioX::Captura mirar();
     // Captura hasta que pasen las comprobaciones; vencido el plazo valen las fallas de la

@@ -57,9 +57,12 @@ TEST(Instalacion, ValidadoresInstalacionMovidaYLanzador) {
         EXPECT_EQ(correr("identify -format '%m %wx%h %A' '" + (compartido / "icons/hicolor" / tam).string() +
                          "/apps/vorlix-quintar.png'").second, "PNG " + tam + " True");
 
-    // Un nivel roto en el directorio de trabajo: el juego instalado usa los suyos.
-    Sesion s({{"pantalla1.txt", "roto"}}, true, (raiz / DIR_BINARIOS / "vorlix-quintar").string());
+    // Un nivel roto en el directorio de trabajo: el juego instalado usa los suyos. Las opciones
+    // llegan por el lanzador: sin sonido al empezar, la M lo enciende.
+    Sesion s({{"pantalla1.txt", "roto"}}, true, (raiz / DIR_BINARIOS / "vorlix-quintar").string(), {"--sin-sonido"});
     ASSERT_NE(s.ventana, 0u) << s.juego->error();
+    s.x.tocarTecla(s.ventana, "m");
+    EXPECT_TRUE(s.juego->esperarSalida("Sonido: sí\n", 10));
     s.x.tocarTecla(s.ventana, "q");
     EXPECT_EQ(s.juego->esperarFin(10), 0);
     EXPECT_EQ(s.juego->error(), "");

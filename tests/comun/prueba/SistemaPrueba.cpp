@@ -23,6 +23,8 @@ void* Sistema::funcionGL(const char* nombre) {
 void Sistema::sostenerPantalla() {}
 Sistema::EsperaInterrumpible::EsperaInterrumpible() : anteriores{} {}
 Sistema::EsperaInterrumpible::~EsperaInterrumpible() {}
+Sistema::ErroresCallados::ErroresCallados() : guardada(-1) {}
+Sistema::ErroresCallados::~ErroresCallados() {}
 
 Sistema::Respuesta Sistema::preguntarSiNo(const char*, const char*) {
     respondida = std::chrono::steady_clock::now();
