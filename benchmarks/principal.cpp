@@ -6,6 +6,7 @@
 
 #include "Arranque.h"
 #include "InformeProporciones.h"
+#include "Instrucciones.h"
 #include "ServidorX.h"
 
 // Las mediciones dibujan con Mesa en un Xvfb propio, como las pruebas. El
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], Arranque::OPCION_PISO) == 0)
         return Arranque::piso(std::atoi(argv[2]));
     new ServidorX(1280, 720);
+    if (argc == 2 && std::strcmp(argv[1], Instrucciones::OPCION) == 0) return Instrucciones::correr();
     // La tabla de las proporciones va con la salida de consola; con otro
     // formato, el informe de siempre.
     bool otroFormato = false;
