@@ -24,6 +24,9 @@ const float Z_JUEGO = 0.5f;
 const int ANCHO_IMAGEN = 576, ALTO_IMAGEN = 480;
 const int ANCHO_PANEL = 160, ALTO_PANEL = 600;
 const float X_PANEL = 640.0f;
+// El cartel de ganar, que acompaña a los fuegos.
+const int ANCHO_CARTEL = 500, ALTO_CARTEL = 160;
+const float X_CARTEL = 150.0f, Y_CARTEL = 220.0f;
 // El ancho de las líneas de los números del panel, que el juego deja puesto
 // también para el alambre; los números, en el lugar y del tamaño de los del
 // juego, dibujados como ceros de seis segmentos.
@@ -75,7 +78,10 @@ CuadroReferencia::CuadroReferencia(const char* nivel, Modo modo, bool conFuegos)
     gluDeleteQuadric(cuadrica);
     tablero = textura(ANCHO_IMAGEN, ALTO_IMAGEN);
     panel = textura(ANCHO_PANEL, ALTO_PANEL);
-    if (conFuegos) fuegos.reset(new FuegosReferencia());
+    if (conFuegos) {
+        fuegos.reset(new FuegosReferencia());
+        cartel = textura(ANCHO_CARTEL, ALTO_CARTEL);
+    }
 
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
@@ -87,6 +93,7 @@ CuadroReferencia::~CuadroReferencia() {
     glDeleteLists(lista, 1);
     glDeleteTextures(1, &tablero);
     glDeleteTextures(1, &panel);
+    if (cartel) glDeleteTextures(1, &cartel);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
@@ -164,7 +171,9 @@ void CuadroReferencia::dibujar() const {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     dibujarNumeros();
-    dibujarPanel();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    dibujarImagen(panel, X_PANEL, 0, ANCHO_PANEL, ALTO_PANEL);
+    if (cartel) dibujarImagen(cartel, X_CARTEL, Y_CARTEL, ANCHO_CARTEL, ALTO_CARTEL);
     SDL_GL_SwapBuffers();
 }
 
@@ -229,20 +238,21 @@ void CuadroReferencia::dibujarNumeros() const {
     glEnd();
 }
 
-void CuadroReferencia::dibujarPanel() const {
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+// Un cuadro texturado de la capa 2D: el panel o el cartel.
+void CuadroReferencia::dibujarImagen(unsigned int nombre, float x, float y, float ancho,
+                                     float alto) {
     glColor3f(1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, panel);
+    glBindTexture(GL_TEXTURE_2D, nombre);
     glBegin(GL_QUADS);
     glTexCoord2f(1, 0);
-    glVertex2f(X_PANEL + ANCHO_PANEL, ALTO_PANEL);
+    glVertex2f(x + ancho, y + alto);
     glTexCoord2f(1, 1);
-    glVertex2f(X_PANEL + ANCHO_PANEL, 0);
+    glVertex2f(x + ancho, y);
     glTexCoord2f(0, 1);
-    glVertex2f(X_PANEL, 0);
+    glVertex2f(x, y);
     glTexCoord2f(0, 0);
-    glVertex2f(X_PANEL, ALTO_PANEL);
+    glVertex2f(x, y + alto);
     glEnd();
     glDisable(GL_TEXTURE_2D);
 }

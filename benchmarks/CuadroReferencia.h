@@ -13,8 +13,8 @@ class FuegosReferencia;
 // nivel 1 más la bola y las dos puntas del aro (la esfera del juego en una
 // lista), un cuadrado con los arreglos de vértices, normales y coordenadas
 // de textura del cañón, el panel de la derecha texturado, los cuatro números
-// del panel en líneas de 2,5 píxeles, los sprites de los fuegos si se piden
-// y el intercambio de búferes. En alambre los sólidos son líneas del mismo
+// del panel en líneas de 2,5 píxeles, los sprites de los fuegos y el cartel
+// de ganar si se piden, y el intercambio de búferes. En alambre los sólidos son líneas del mismo
 // ancho; en facetado, planos. Usa la ventana y el contexto del juego; guarda
 // su estado al crearse y lo repone al destruirse.
 class CuadroReferencia {
@@ -38,7 +38,7 @@ private:
     void aplicarModo() const;
     void dibujarTablero() const;
     void dibujarCanion() const;
-    void dibujarPanel() const;
+    static void dibujarImagen(unsigned int nombre, float x, float y, float ancho, float alto);
     void dibujarNumeros() const;
 
     Modo modo;
@@ -50,6 +50,7 @@ private:
     unsigned int lista = 0;
     unsigned int tablero = 0;
     unsigned int panel = 0;
+    unsigned int cartel = 0;
 };
 
 #endif
