@@ -25,7 +25,7 @@ cd "$raiz"
 
 dir="$compilacion/instrucciones"
 rm -rf "$dir" && mkdir -p "$dir"
-echo "Contando con callgrind (unos diez minutos); lo que dice valgrind queda en $dir/valgrind.log"
+echo "Contando con callgrind (unos doce minutos); lo que dice valgrind queda en $dir/valgrind.log"
 # Con LP_NUM_THREADS=0 llvmpipe dibuja en el mismo hilo, donde callgrind cuenta.
 # callgrind busca el nombre entero: con un comodín al final no vuelca nada.
 contar='Instrucciones::contarCuadros(std::function<void ()> const&)'
