@@ -56,9 +56,12 @@ void GLTexture::cargarTga() {
     if (ArchivoBinario::leer(fileName.c_str(), TOPE_TGA, bytes) != ArchivoBinario::Resultado::Leido)
         return;
     ImagenTga imagen;
-    if (!leerTga(bytes.data(), bytes.size(), imagen)) return;
+    imagen.width = width;
+    imagen.height = height;
+    const bool leida = leerTga(bytes.data(), bytes.size(), imagen);
     width = imagen.width;
     height = imagen.height;
+    if (!leida) return;
     const GLenum formato = imagen.bits == 24 ? GL_RGB : GL_RGBA;
     subir(static_cast<int>(formato), width, height, formato, imagen.pixels.data());
 }
@@ -69,12 +72,12 @@ bool GLTexture::leerTga(const unsigned char* datos, size_t largo, ImagenTga& ima
     const int ancho = datos[12] | datos[13] << 8;
     const int alto = datos[14] | datos[15] << 8;
     const int bits = datos[16];
+    imagen.width = ancho;
+    imagen.height = alto;
     if (ancho == 0 || alto == 0 || (bits != 24 && bits != 32)) return false;
     const size_t bytesPixel = static_cast<size_t>(bits / 8);
     const size_t total = static_cast<size_t>(ancho) * static_cast<size_t>(alto) * bytesPixel;
     if (total > largo - LARGO_CABECERA_TGA) return false;
-    imagen.width = ancho;
-    imagen.height = alto;
     imagen.bits = bits;
     imagen.pixels.assign(datos + LARGO_CABECERA_TGA, datos + LARGO_CABECERA_TGA + total);
     // El archivo guarda azul, verde, rojo: se cambian el primero y el tercero.

@@ -40,7 +40,8 @@ public:
 
     // Sólo TGA de tipo 2 (color verdadero sin comprimir), de 24 o 32 bits,
     // sin identificador, sin paleta y con origen (0, 0). Falso si no es eso
-    // o si los píxeles no caben en los datos.
+    // o si los píxeles no caben en los datos. Pasada la cabecera, ancho y alto
+    // quedan en imagen aunque lo que sigue se rechace.
     static bool leerTga(const unsigned char* datos, size_t largo, ImagenTga& imagen);
 
 private:

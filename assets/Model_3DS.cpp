@@ -36,8 +36,8 @@ const size_t CABECERA = 6;
 // a lo que cabe en su trozo, así nada lee ni reserva más de lo que hay.
 class Lectura {
 public:
-    Lectura(Model_3DS& modelo, const unsigned char* datos, size_t largo)
-        : modelo(modelo), datos(datos), largo(largo) {}
+    Lectura(Model_3DS& modelo, const unsigned char* datos, size_t largo, bool cargarMapas)
+        : modelo(modelo), datos(datos), largo(largo), cargarMapas(cargarMapas) {}
 
     // El primer trozo es todo el archivo; su número no se mira.
     void archivo() {
@@ -126,7 +126,9 @@ private:
                     if (c != ARCHIVO_MAPA) return;
                     char archivo[Model_3DS::LARGO_NOMBRE];
                     texto(ic, fc, archivo);
-                    m.textureFile = modelo.path + archivo;
+                    // Cada mapa se carga al leerse: con dos, el segundo reemplaza al
+                    // primero sólo si su imagen se puede cargar.
+                    if (cargarMapas) m.texture.Load((modelo.path + archivo).c_str());
                     m.hasTexture = true;
                 });
             }
@@ -247,6 +249,7 @@ private:
     Model_3DS& modelo;
     const unsigned char* datos;
     size_t largo;
+    bool cargarMapas;
 };
 
 }  // namespace
@@ -268,11 +271,11 @@ void Model_3DS::Load(const char* fileName) {
         case ArchivoBinario::Resultado::Leido:
             break;
     }
-    leer(bytes.data(), bytes.size());
-    crearTexturas();
+    leer(bytes.data(), bytes.size(), true);
+    crearTexturasDeColor();
 }
 
-void Model_3DS::leer(const unsigned char* datos, size_t largo) {
-    Lectura(*this, datos, largo).archivo();
+void Model_3DS::leer(const unsigned char* datos, size_t largo, bool cargarMapas) {
+    Lectura(*this, datos, largo, cargarMapas).archivo();
     terminar();
 }

@@ -24,8 +24,6 @@ public:
         bool hasTexture = false;
         // Sin color en el archivo queda blanco: el modelo toma el color de quien lo dibuja.
         unsigned char color[4] = {255, 255, 255, 255};
-        // Archivo del mapa de textura, ya unido al directorio del modelo.
-        std::string textureFile;
     };
 
     struct FaceGroup {
@@ -61,10 +59,11 @@ public:
     // Un archivo que no abre se avisa por la salida de error y deja el
     // modelo vacío.
     void Load(const char* fileName);
-    // Lee un modelo ya en memoria y lo deja listo para dibujar, sin tocar
-    // OpenGL; las texturas se hacen aparte con crearTexturas.
-    void leer(const unsigned char* datos, size_t largo);
-    void crearTexturas();
+    // Lee un modelo ya en memoria y lo deja listo para dibujar. Sin cargarMapas
+    // no toca OpenGL y los materiales quedan sin imagen ni color.
+    void leer(const unsigned char* datos, size_t largo, bool cargarMapas = false);
+    // La textura del color difuso, para cada material que no tuvo mapa.
+    void crearTexturasDeColor();
     void Draw() const;
 
     std::string path;

@@ -44,16 +44,12 @@ void Model_3DS::terminar() {
     }
 }
 
-void Model_3DS::crearTexturas() {
+void Model_3DS::crearTexturasDeColor() {
     for (int m = 0; m < numMaterials; ++m) {
         Material& material = Materials[m];
-        if (material.hasTexture) {
-            material.texture.Load(material.textureFile.c_str());
-        } else {
-            material.texture.BuildColorTexture(material.color[0], material.color[1],
-                                               material.color[2]);
-            material.hasTexture = true;
-        }
+        if (material.hasTexture) continue;
+        material.texture.BuildColorTexture(material.color[0], material.color[1], material.color[2]);
+        material.hasTexture = true;
     }
 }
 

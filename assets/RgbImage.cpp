@@ -1,10 +1,12 @@
 #include "assets/RgbImage.h"
 
 #include "assets/ArchivoBinario.h"
+#include "assets/DescompresorRle.h"
 #include "core/Sistema.h"
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +22,8 @@ const char* const ERROR_CONVERSION = "Image file conversion error.";
 const char* const SIN_MEMORIA = "Out of memory.";
 
 constexpr uint32_t BI_RGB = 0;
+constexpr uint32_t BI_RLE8 = 1;
+constexpr uint32_t BI_RLE4 = 2;
 constexpr uint32_t BI_BITFIELDS = 3;
 constexpr size_t CABECERA_ARCHIVO = 14;
 constexpr size_t CABECERA_INFO = 40;
@@ -74,7 +78,13 @@ uint32_t coloresPorBits(uint16_t bits) {
     return bits == 1 ? 2 : bits == 4 ? 16 : bits == 8 ? 256 : 0;
 }
 
+bool comprimido(const Dib& dib) {
+    return dib.compresion == BI_RLE8 || dib.compresion == BI_RLE4;
+}
+
 bool formatoAceptado(const Dib& dib, const unsigned char* mascaras) {
+    // Los tramos van siempre de abajo arriba.
+    if (comprimido(dib)) return dib.bits == (dib.compresion == BI_RLE8 ? 8 : 4) && dib.alto > 0;
     if (dib.compresion == BI_RGB)
         return dib.bits == 1 || dib.bits == 4 || dib.bits == 8 || dib.bits == 16 ||
                dib.bits == 24 || dib.bits == 32;
@@ -112,20 +122,27 @@ const char* leerCabeceras(const unsigned char* datos, size_t largo, Dib& dib) {
         dib.bits = leer(h + 14, 2);
         dib.compresion = leer(h + 16, 4);
         const uint32_t usados = leer(h + 32, 4);
-        if (usados > coloresPorBits(dib.bits)) return ERROR_CONVERSION;
         dib.colores = usados ? usados : coloresPorBits(dib.bits);
         dib.largoEntrada = 4;
     }
+    // Sin ancho o sin alto no se puede hacer la sección de 24 bits que recibe los píxeles.
+    if (dib.ancho <= 0 || dib.alto == 0) return SIN_MEMORIA;
     dib.mascaras = inicio + largoCabecera;
     const size_t largoMascaras = dib.compresion == BI_BITFIELDS ? LARGO_MASCARAS : 0;
     if (largo < dib.mascaras + largoMascaras) return ERROR_CONVERSION;
-    if (planos != 1 || dib.ancho <= 0 || dib.alto == 0 || !formatoAceptado(dib, datos + dib.mascaras))
-        return ERROR_CONVERSION;
+    if (planos != 1 || !formatoAceptado(dib, datos + dib.mascaras)) return ERROR_CONVERSION;
 
     dib.paleta = dib.mascaras + largoMascaras;
     const uint64_t largoPaleta = uint64_t{dib.colores} * dib.largoEntrada;
     if (largo < dib.paleta + largoPaleta) return ERROR_CONVERSION;
     dib.pixeles = conArchivo ? leer(datos + 10, 4) : dib.paleta + largoPaleta;
+    if (comprimido(dib)) {
+        if (dib.pixeles > largo) return ERROR_CONVERSION;
+        // Pocos bytes de tramos pueden pedir una imagen enorme: se acota como un archivo.
+        if (static_cast<uint64_t>(dib.ancho) * static_cast<uint64_t>(dib.alto) > LARGO_MAXIMO_ARCHIVO)
+            return SIN_MEMORIA;
+        return nullptr;
+    }
 
     // Con las filas dentro de los datos, nada de lo que sigue reserva más que
     // unas pocas veces el tamaño de la entrada.
@@ -144,7 +161,9 @@ const char* leerCabeceras(const unsigned char* datos, size_t largo, Dib& dib) {
 // color: la forma que SDL 1.2 y SDL 2 decodifican igual.
 unsigned char* armarBmp(const Dib& dib, const unsigned char* datos, size_t& largo) {
     const size_t largoMascaras = dib.compresion == BI_BITFIELDS ? LARGO_MASCARAS : 0;
-    const size_t desplazamiento = CABECERA_ARCHIVO + CABECERA_INFO + largoMascaras + 4 * dib.colores;
+    // Una paleta en 16, 24 o 32 bits, o más larga que lo que nombran los píxeles, sólo se salta.
+    const uint32_t colores = std::min(dib.colores, coloresPorBits(dib.bits));
+    const size_t desplazamiento = CABECERA_ARCHIVO + CABECERA_INFO + largoMascaras + 4 * colores;
     const size_t largoPixeles = dib.largoFila * cantidadFilas(dib);
     largo = desplazamiento + largoPixeles;
     unsigned char* bmp = static_cast<unsigned char*>(std::malloc(largo));
@@ -164,11 +183,11 @@ unsigned char* armarBmp(const Dib& dib, const unsigned char* datos, size_t& larg
     escribir(p, largoPixeles, 4);
     escribir(p, 0, 4);
     escribir(p, 0, 4);
-    escribir(p, dib.colores, 4);
+    escribir(p, colores, 4);
     escribir(p, 0, 4);
     std::memcpy(p, datos + dib.mascaras, largoMascaras);
     p += largoMascaras;
-    for (uint32_t i = 0; i < dib.colores; ++i) {
+    for (uint32_t i = 0; i < colores; ++i) {
         std::memcpy(p, datos + dib.paleta + i * dib.largoEntrada, 3);
         p[3] = 0;
         p += 4;
@@ -199,18 +218,42 @@ Uint8 canal(Uint32 pixel, Uint32 mascara, Uint8 corrimiento, Uint8 perdida) {
     return static_cast<Uint8>((v << perdida) | (v >> (8 - 2 * perdida)));
 }
 
-// Copia la superficie a RGB sin relleno, la fila de abajo primero.
-RgbImage* copiarRgb(SDL_Surface* s, const char*& error) {
-    const size_t ancho = s->w;
-    unsigned char* rgb = static_cast<unsigned char*>(std::malloc(ancho * s->h * 3));
+// Una imagen negra del tamaño dado; nula, con el error, si no hay memoria.
+RgbImage* imagenNueva(size_t ancho, size_t alto, const char*& error) {
+    unsigned char* rgb = static_cast<unsigned char*>(std::calloc(ancho * alto, 3));
     RgbImage* imagen = rgb ? static_cast<RgbImage*>(std::malloc(sizeof(RgbImage))) : nullptr;
     if (!imagen) {
         std::free(rgb);
         error = SIN_MEMORIA;
         return nullptr;
     }
+    *imagen = {static_cast<int>(ancho), static_cast<int>(alto), rgb};
+    return imagen;
+}
+
+void liberar(RgbImage* imagen) {
+    std::free(imagen->data);
+    std::free(imagen);
+}
+
+RgbImage* descomprimir(const Dib& dib, const unsigned char* datos, size_t largo, const char*& error) {
+    RgbImage* imagen = imagenNueva(dib.ancho, dib.alto, error);
+    if (!imagen) return nullptr;
+    const DescompresorRle tramos(dib.bits, datos + dib.paleta, dib.colores);
+    if (!tramos.descomprimir(datos + dib.pixeles, largo - dib.pixeles, dib.ancho, dib.alto, imagen->data)) {
+        liberar(imagen);
+        error = ERROR_CONVERSION;
+        return nullptr;
+    }
+    return imagen;
+}
+
+// Copia la superficie a RGB sin relleno, la fila de abajo primero.
+RgbImage* copiarRgb(SDL_Surface* s, const char*& error) {
+    RgbImage* imagen = imagenNueva(s->w, s->h, error);
+    if (!imagen) return nullptr;
     SDL_LockSurface(s);
-    unsigned char* destino = rgb;
+    unsigned char* destino = imagen->data;
     for (int y = s->h - 1; y >= 0; --y) {
         for (int x = 0; x < s->w; ++x) {
             const Uint32 pixel = leerPixel(s, x, y);
@@ -226,7 +269,6 @@ RgbImage* copiarRgb(SDL_Surface* s, const char*& error) {
         }
     }
     SDL_UnlockSurface(s);
-    *imagen = {s->w, s->h, rgb};
     return imagen;
 }
 
@@ -234,6 +276,7 @@ RgbImage* decodificar(const unsigned char* datos, size_t largo, const char*& err
     Dib dib = {};
     error = leerCabeceras(datos, largo, dib);
     if (error) return nullptr;
+    if (comprimido(dib)) return descomprimir(dib, datos, largo, error);
     size_t largoBmp = 0;
     unsigned char* bmp = armarBmp(dib, datos, largoBmp);
     if (!bmp) {

@@ -12,8 +12,9 @@ struct RgbImage {
 };
 
 // Lee un bitmap de Windows (DIB), con o sin la cabecera "BM" de archivo, de
-// 1, 4, 8, 16, 24 o 32 bits sin compresión RLE. Si falla, muestra el motivo en
-// un aviso titulado "Error" y en la salida de error, y devuelve nulo.
+// 1, 4, 8, 16, 24 o 32 bits; los de 4 y 8 también comprimidos por tramos (RLE).
+// Si falla, muestra el motivo en un aviso titulado "Error" y en la salida de
+// error, y devuelve nulo.
 RgbImage* loadDibImage(const char* ruta);
 
 // Lo mismo sobre bytes en memoria, sin avisar: si falla devuelve nulo y deja

@@ -9,6 +9,7 @@
 #include "Estadisticas.h"
 #include "InformeProporciones.h"
 #include "PartidaMedida.h"
+#include "core/Grabacion.h"
 #include "core/Juego.h"
 #include "playfield/ModoRender.h"
 
@@ -34,7 +35,28 @@ long memoriaMaximaKiB() {
     return uso.ru_maxrss;
 }
 
-void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calentado) {
+// Lo que agrega a cada cuadro el bucle que graba (--grabar): en promedio un
+// evento, dos vueltas sin cuadro y el cuadro; el archivo se vuelca cada 4 KiB.
+void grabarCuadro(Grabacion& grabacion) {
+    SDL_Event movimiento = {};
+    movimiento.type = SDL_MOUSEMOTION;
+    movimiento.motion.xrel = -7;
+    grabacion.evento(movimiento);
+    grabacion.vuelta();
+    grabacion.vuelta();
+    grabacion.cuadro(34567890);
+}
+
+Grabacion& grabacionDePrueba() {
+    static Grabacion grabacion;
+    std::string error;
+    if (!grabacion.isAbierta() && grabacion.abrir("/tmp/vq-medicion-grabacion.txt", error))
+        grabacion.encabezado(1000000000);
+    return grabacion;
+}
+
+void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calentado,
+                  Grabacion* grabacion = nullptr) {
     ModoRender::getInstance()->elegir(modo == Modo::FACETADO, modo == Modo::INTERPOLADO,
                                       modo == Modo::TEXTURADO, modo == Modo::WIREFRAME);
     for (int i = 0; !calentado && i < CALENTAMIENTO; i++) {
@@ -46,6 +68,7 @@ void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calent
     for (auto _ : estado) {
         juego.actualizar(PartidaMedida::PASO);
         juego.dibujar();
+        if (grabacion) grabarCuadro(*grabacion);
     }
     const long reservas = ContadorReservas::terminar();
     estado.counters["reservas_por_cuadro"] =
@@ -71,6 +94,19 @@ static void BM_Cuadro(benchmark::State& estado, int modo) {
     static bool calentado[CANTIDAD_MODOS] = {};
     medirCuadros(estado, PartidaMedida::sinFuegos(), modo, calentado[modo]);
 }
+
+// Lo mismo, grabando cada cuadro como con --grabar.
+static void BM_CuadroGrabando(benchmark::State& estado, int modo) {
+    static bool calentado[CANTIDAD_MODOS] = {};
+    medirCuadros(estado, PartidaMedida::sinFuegos(), modo, calentado[modo], &grabacionDePrueba());
+}
+
+// Sólo la grabación de un cuadro, sin dibujar: su costo sin el ruido del dibujo.
+static void BM_GrabarCuadro(benchmark::State& estado) {
+    Grabacion& grabacion = grabacionDePrueba();
+    for (auto _ : estado) grabarCuadro(grabacion);
+}
+BENCHMARK(BM_GrabarCuadro)->Unit(benchmark::kNanosecond);
 
 // El piso de cada modo: la misma escena mínima con llamadas de OpenGL
 // sueltas, con los sprites de los fuegos o sin ellos.
@@ -106,6 +142,8 @@ const bool REGISTRADAS = [] {
     for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
         cuadro(benchmark::RegisterBenchmark((std::string("BM_Cuadro/") + nombres[modo]).c_str(),
                                             BM_Cuadro, modo));
+    cuadro(benchmark::RegisterBenchmark("BM_CuadroGrabando/texturado", BM_CuadroGrabando,
+                                        Modo::TEXTURADO));
     for (bool conFuegos : {false, true}) {
         for (int modo = 0; modo < CANTIDAD_MODOS; modo++) {
             const std::string sufijo = std::string(conFuegos ? "ConFuegos/" : "/") + nombres[modo];

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 
+#include "core/Grabadora.h"
 #include "core/Juego.h"
 #include "core/Sistema.h"
 #include "screens/CargadorNivel.h"
@@ -10,23 +11,32 @@
 void BuclePrincipal::iniciar() {
     transcurrido = 0.0;
     ultimoCuadro = Sistema::leerContador();
-    frecuencia = Sistema::frecuenciaContador();
+    frecuencia = Grabadora::getInstance()->frecuencia(Sistema::frecuenciaContador());
     std::printf("Frecuencia de proceso: %d\n\n", static_cast<int>(static_cast<uint32_t>(frecuencia)));
     std::fflush(stdout);
     Juego* juego = Juego::getInstance();
     CargadorNivel cargador;
     cargador.cargarNivel(*juego, "resources/pantalla1.txt");
+    Grabadora::getInstance()->empezar();
 }
 
 bool BuclePrincipal::iterar() {
     Juego* juego = Juego::getInstance();
-    while (juego->isCorriendo() && SDL_PollEvent(&evento)) juego->manejarEvento(&evento);
+    Grabadora& grabadora = *Grabadora::getInstance();
+    while (juego->isCorriendo() && grabadora.sondear(&evento)) juego->manejarEvento(&evento);
     juego->manejarEvento(&evento);
     if (!juego->isCorriendo()) return false;
 
-    const int64_t ahora = Sistema::leerContador();
-    transcurrido = static_cast<double>(ahora - ultimoCuadro) / static_cast<double>(frecuencia);
-    const bool toca = transcurrido >= 1.0 / static_cast<double>(FPS_OBJETIVO);
+    // Al repetir, si hay cuadro y su intervalo los dice la grabación.
+    int64_t pulsos = Sistema::leerContador() - ultimoCuadro;
+    bool toca;
+    if (grabadora.isRepitiendo()) {
+        toca = grabadora.cuadroGrabado(pulsos);
+        transcurrido = static_cast<double>(pulsos) / static_cast<double>(frecuencia);
+    } else {
+        transcurrido = static_cast<double>(pulsos) / static_cast<double>(frecuencia);
+        toca = transcurrido >= 1.0 / static_cast<double>(FPS_OBJETIVO);
+    }
     if (toca) {
         // Lectura nueva: lo que tarda el cuadro cuenta para el intervalo siguiente.
         ultimoCuadro = Sistema::leerContador();
@@ -36,14 +46,24 @@ bool BuclePrincipal::iterar() {
         juego->actualizar(dt);
         juego->dibujar();
     }
-    SDL_Delay(10);
+    grabadora.anotarVuelta(toca, pulsos);
+    if (!grabadora.isRapido()) SDL_Delay(10);
     glClear(GL_COLOR_BUFFER_BIT);
     return toca;
 }
 
 int BuclePrincipal::ejecutar() {
     iniciar();
-    while (Juego::getInstance()->isCorriendo()) iterar();
+    Grabadora& grabadora = *Grabadora::getInstance();
+    while (Juego::getInstance()->isCorriendo()) {
+        iterar();
+        if (grabadora.terminarRepeticion()) {
+            if (grabadora.isSalirAlFinal()) break;
+            // Sigue el juego de siempre, con el reloj de verdad.
+            ultimoCuadro = Sistema::leerContador();
+            frecuencia = Sistema::frecuenciaContador();
+        }
+    }
     Juego::getInstance()->salir();
     return 0;
 }

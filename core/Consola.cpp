@@ -1,5 +1,6 @@
 #include "core/Consola.h"
 
+#include "core/Grabadora.h"
 #include "core/Sistema.h"
 
 #include <cstdio>
@@ -12,13 +13,18 @@ void Consola::preguntar(const char* pregunta, std::istream& entrada, float* valo
     std::fputs(pregunta, stdout);
     std::fflush(stdout);
     for (int i = 0; i < n; i++) valores[i] = 0.0f;
-    for (int i = 0; i < n; i++) {
+    Grabadora& grabadora = *Grabadora::getInstance();
+    if (grabadora.valoresConsola(valores, n)) return;
+    grabadora.antesDeEsperar();
+    int leidos = 0;
+    for (; leidos < n; leidos++) {
         float v = 0.0f;
         if (!(entrada >> v)) {
             entrada.clear();
             entrada.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-            return;
+            break;
         }
-        valores[i] = v;
+        valores[leidos] = v;
     }
+    grabadora.anotarConsola(valores, leidos);
 }

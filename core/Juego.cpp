@@ -9,6 +9,7 @@
 
 #include "core/Camara.h"
 #include "core/Canion.h"
+#include "core/Grabadora.h"
 #include "core/Iluminacion.h"
 #include "core/Opciones.h"
 #include "core/Sistema.h"
@@ -69,6 +70,7 @@ void Juego::abrirVentana() {
     // Sólo un No explícito deja la ventana; si la pregunta falla, pantalla completa.
     Uint32 banderas = SDL_HWSURFACE | SDL_OPENGLBLIT | SDL_ASYNCBLIT;
     if (respuesta != Sistema::Respuesta::No) banderas |= SDL_FULLSCREEN;
+    Grabadora::getInstance()->anotarPantalla(respuesta != Sistema::Respuesta::No);
     pantalla = SDL_SetVideoMode(Ventana::ANCHO, Ventana::ALTO, 24, banderas);
     if (pantalla == nullptr) {
         std::printf("No se puede definir el \"video mode\": %s\n", SDL_GetError());
@@ -144,7 +146,7 @@ void Juego::prepararPartida() {
 }
 
 void Juego::prepararFuegos() {
-    std::srand(Sistema::milisegundos());
+    std::srand(Grabadora::getInstance()->semilla(Sistema::milisegundos()));
     std::rand();
 
     fuegos = new Fuegos();

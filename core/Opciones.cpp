@@ -1,7 +1,9 @@
 #include "core/Opciones.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -16,6 +18,15 @@ struct Definicion {
     bool (*aplicar)(Opciones& o, const char* valor);
 };
 
+// El lanzador instalado entra en la carpeta de los datos antes de arrancar el
+// juego y deja en VQ_CARPETA_LLAMADA la carpeta desde donde se lo llamó: un
+// archivo relativo de la línea de órdenes se busca allí.
+std::string rutaDeLlamada(const char* valor) {
+    const char* carpeta = std::getenv("VQ_CARPETA_LLAMADA");
+    if (valor[0] == '/' || carpeta == nullptr || carpeta[0] == '\0') return valor;
+    return std::string(carpeta) + "/" + valor;
+}
+
 const Definicion DEFINICIONES[] = {
     {"--ventana", nullptr, "juega en una ventana, sin preguntar",
      [](Opciones& o, const char*) {
@@ -25,6 +36,31 @@ const Definicion DEFINICIONES[] = {
     {"--pantalla-completa", nullptr, "juega en pantalla completa, sin preguntar",
      [](Opciones& o, const char*) {
          o.setPantalla(Opciones::Pantalla::Completa);
+         return true;
+     }},
+    {"--grabar", "ARCHIVO", "graba la partida en ARCHIVO (texto, línea por línea)",
+     [](Opciones& o, const char* v) {
+         o.setGrabar(rutaDeLlamada(v));
+         return v[0] != '\0';
+     }},
+    {"--repetir", "ARCHIVO", "repite la partida grabada en ARCHIVO y sigue jugando",
+     [](Opciones& o, const char* v) {
+         o.setRepetir(rutaDeLlamada(v));
+         return v[0] != '\0';
+     }},
+    {"--rapido", nullptr, "repite sin esperar entre cuadros, tan rápido como se dibuje",
+     [](Opciones& o, const char*) {
+         o.setRapido();
+         return true;
+     }},
+    {"--salir-al-final", nullptr, "termina con 0 al final de la repetición",
+     [](Opciones& o, const char*) {
+         o.setSalirAlFinal();
+         return true;
+     }},
+    {"--detener-en-marcas", nullptr, "se detiene (SIGSTOP) en cada marca de la repetición",
+     [](Opciones& o, const char*) {
+         o.setDetenerEnMarcas();
          return true;
      }},
 };

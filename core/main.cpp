@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/BuclePrincipal.h"
+#include "core/Grabadora.h"
 #include "core/Opciones.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
         case Opciones::Resultado::Jugar:
             break;
     }
+    // Un archivo de partida que no sirve termina aquí, sin abrir la ventana.
+    if (!Grabadora::getInstance()->preparar(*Opciones::getInstance())) return 2;
     BuclePrincipal bucle;
     return bucle.ejecutar();
 }

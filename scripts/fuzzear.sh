@@ -4,17 +4,20 @@
 #
 #   scripts/fuzzear.sh [SEGUNDOS [OBJETIVO...]]
 #
-# Corre cada objetivo (modelo3ds, tga, dib, nivel; todos si no se dice)
+# Corre cada objetivo (modelo3ds, tga, dib, nivel, repeticion; todos si no se dice)
 # SEGUNDOS segundos, 600 si no se dice, partiendo de su corpus guardado en
 # tests/fuzz/corpus/. Lo que haga fallar a un objetivo queda en
 # build-fuzz/hallazgos/OBJETIVO/: se arregla el lector y la entrada se copia al
-# corpus guardado, que las pruebas de siempre vuelven a pasar.
+# corpus guardado, que las pruebas de siempre vuelven a pasar. De lo que sólo
+# suma cobertura se guarda lo que trae aristas nuevas, para que el corpus siga chico:
+#   build-fuzz/tests/fuzz/fuzz_OBJETIVO -merge=1 -use_counters=0 \
+#     tests/fuzz/corpus/OBJETIVO build-fuzz/corpus/OBJETIVO
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 segundos="${1:-600}"
 shift || true
 objetivos=("$@")
-[ ${#objetivos[@]} -gt 0 ] || objetivos=(modelo3ds tga dib nivel)
+[ ${#objetivos[@]} -gt 0 ] || objetivos=(modelo3ds tga dib nivel repeticion)
 compilacion="$raiz/build-fuzz"
 
 "$raiz/scripts/instalar_paquetes.sh" clang libclang-rt-14-dev cmake pkg-config \

@@ -99,7 +99,7 @@ TEST(Modelo3ds, MapeoGruposYTrozosAjenos) {
     EXPECT_EQ(g->Objects[0].groups[0].indices, (std::vector<unsigned short>{2, 1, 0}));
 }
 
-TEST(Modelo3ds, DibujoPorGrupo) {
+TEST(Modelo3ds, DibujoPorGrupoYMapas) {
     Ayudas::juego();
     // Dos triángulos de dos materiales de color y uno sin material, en el
     // plano de la ventana (y del archivo = 0).
@@ -108,7 +108,7 @@ TEST(Modelo3ds, DibujoPorGrupo) {
                                          1, 5, 0, 3, 3, 0, 4, 5, 0, 4, 3, 0, 5}) +
                                    caras({0, 1, 2, 3, 4, 5, 6, 7, 8},
                                          grupo("verde", {1}) + grupo("rojo", {0}) + grupo("nadie", {2}))));
-    d->crearTexturas();
+    d->crearTexturasDeColor();
     d->scale = 100;
     Ayudas::proyeccionVentana();
     glEnable(GL_TEXTURE_2D);
@@ -120,4 +120,25 @@ TEST(Modelo3ds, DibujoPorGrupo) {
         EXPECT_EQ((std::vector<int>{c.r, c.g, c.b}), std::vector<int>(e + 2, e + 5)) << e[0];
     }
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_COORD_ARRAY));
+
+    // Cada mapa se carga al leerse, en orden (uno que falta no borra al anterior), y el color después.
+    Carpeta carpeta(true);
+    const std::string tga("\0\0\2\0\0\0\0\0\0\0\0\0\1\0\1\0\x18\0", 18);
+    carpeta.escribir("resources/a.tga", tga + "\x30\x20\x10");
+    carpeta.escribir("resources/b.tga", tga + "\x60\x50\x40");
+    const auto mapa = [](unsigned id, const std::string& a) { return trozo(id, trozo(0xA300, a + '\0')); };
+    const std::string editor = material("c", bytes(1, 2, 3)) +
+                               trozo(0xAFFF, mapa(0xA200, "A.TGA") + mapa(0xA200, "falta.tga")) +
+                               trozo(0xAFFF, mapa(0xA030, "a.tga") + mapa(0xA200, "b.tga"));
+    carpeta.escribir("resources/m.3ds", trozo(0x4D4D, trozo(0x3D3D, editor)));
+    Model_3DS m;
+    m.Load("resources/m.3ds");
+    const std::vector<int> colores[] = {{1, 2, 3}, {16, 32, 48}, {64, 80, 96}};
+    for (int k = 0; k < 3; ++k) {
+        unsigned char t[16] = {};
+        m.Materials[k].texture.Bind();
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, t);
+        EXPECT_EQ(std::vector<int>(t, t + 3), colores[k]) << k;
+    }
+    EXPECT_GT(m.Materials[0].texture.getTexture(), m.Materials[2].texture.getTexture());
 }

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -57,23 +58,32 @@ Bytes decodificado(const Bytes& d) {
 TEST(Texturas, TgaDelModeloYBitmaps) {
     Ayudas::juego();
     Carpeta carpeta(true);
-    // Tipo 2 sin identificador ni origen, de 24 o 32 bits, se pasa a RGB; ni otro tipo, ni
-    // identificador, ni 16 bits, ni ancho 0.
+    // Tipo 2 sin identificador ni origen, de 24 o 32 bits, se pasa a RGB.
     carpeta.escribir("casco.tga", tga(2, 2, 2, 24, Bytes("\1\2\3\4\5\6abcdef", 12)));
     GLTexture t;
     t.Load("\"CASCO.TGA\"");
     // Filas de 6 bytes: sin la alineación de 1 la segunda saldría corrida.
     EXPECT_EQ(texeles(GL_RGB, 12), (std::vector<int>{3, 2, 1, 6, 5, 4, 'c', 'b', 'a', 'f', 'e', 'd'}));
-    GLTexture::ImagenTga imagen;
-    for (const Bytes& malo : {tga(2, 2, 1, 24, "\1\2\3\4\5\6", 1), tga(10, 2, 1, 24, "\1\2\3\4\5\6"),
-                              tga(2, 3, 1, 16, "\1\2\3\4\5\6"), tga(2, 0, 1, 24, "\1\2\3")})
-        EXPECT_FALSE(
-            GLTexture::leerTga(reinterpret_cast<const unsigned char*>(malo.data()), malo.size(), imagen));
     ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -compress none c.tga"));  // 32 bits
     t.Load("c.tga");
     EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
+    // Lo rechazado deja la textura; ancho y alto, leídos tras una cabecera válida, se guardan igual.
+    const unsigned nombre = t.getTexture();
+    const std::tuple<Bytes, int, int> rechazados[] = {
+        {tga(2, 5, 4, 16, Bytes(40, 0)), 5, 4}, {tga(2, 0, 7, 24, ""), 0, 7},
+        {tga(2, 3, 2, 24, "\1\2\3"), 3, 2}, {tga(10, 9, 9, 24, Bytes(243, 0)), 3, 2},
+        {tga(2, 9, 9, 24, Bytes(243, 0), 1), 3, 2}};
+    for (const auto& [archivo, ancho, alto] : rechazados) {
+        carpeta.escribir("d.tga", archivo);
+        t.Load("d.tga");
+        EXPECT_TRUE(t.getWidth() == ancho && t.getHeight() == alto && t.getTexture() == nombre) << ancho;
+    }
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
-    const char* conversion = "Image file conversion error.";
+    const char *conversion = "Image file conversion error.", *memoria = "Out of memory.";
+    const std::vector<uint32_t> paleta = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030};
+    // Tramos de 4 x 3 en RLE8 y de 4 x 2 en RLE4 con cada escape: lo que el flujo salta queda negro.
+    const Bytes rle8("\2\1\0\3\2\3\0\0\0\0\0\2\1\1\5\3\0\1", 18);
+    const Bytes rle4("\3\x12\0\3\x30\x10\0\0\0\5\x01\x23\x10\0\0\1", 16);
     const std::pair<Bytes, Bytes> casos[] = {
         // La fila de abajo va primero: 3 x 2 de 24 bits con el relleno de la fila, 2 x 1 de 1 bit
         // sin la cabecera "BM" y 1 x 2 de 32 bits guardado de arriba abajo.
@@ -82,15 +92,25 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         {dib(40, 2, 1, 1, {0xFF0000, 0x00FF00}, Bytes("\x80\0\0\0", 4)).substr(14), verde + rojo},
         {dib(40, 1, -2, 32, {}, Bytes("\xff\0\0\0\0\0\xff\0", 8)), rojo + azul},
         {dib(124, 1, 1, 24, {}, Bytes(4, 0)), "Unknown DIB file format."},
-        {dib(40, 2, 1, 8, {0xFF0000}, Bytes(4, 0), 1), conversion},        // RLE
+        {dib(40, 4, 3, 8, paleta, rle8, 1), verde + verde + azul + otro + Bytes(15, 0) + otro + otro + otro},
+        {dib(40, 4, 2, 4, paleta, rle4, 2).substr(14), verde + azul + verde + otro + rojo + verde + azul + otro},
+        // Cortado; fuera de la paleta, de arriba abajo o de 4 bits en RLE8; enorme.
+        {dib(40, 2, 1, 8, paleta, Bytes("\0\4\1", 3), 1), verde + Bytes(3, 0)},
+        {dib(40, 1, 1, 8, {1}, "\1\5", 1), conversion}, {dib(40, 1, -1, 8, paleta, "\1\1", 1), conversion},
+        {dib(40, 1, 1, 4, paleta, "\1\1", 1), conversion}, {dib(40, 99999, 99999, 8, paleta, "", 1), memoria},
+        // Una paleta de más en 16, 24 y 32 bits se salta; sin ancho o alto no hay sección.
+        {dib(40, 1, 1, 16, {7}, Bytes("\x1f\0\0\0", 4)), azul},
+        {dib(40, 1, 1, 24, {7, 8}, Bytes("\x30\x20\x10\0", 4)).substr(14), otro},
+        {dib(40, 1, 1, 32, {7, 8, 9}, Bytes("\0\0\xff\0", 4)), rojo},
+        {dib(40, 0, 1, 24, {}, ""), memoria}, {dib(40, 1, 0, 8, {}, ""), memoria},
         {dib(40, 40, 40, 24, {}, Bytes(30, 0)), conversion},               // filas cortadas
         {dib(40, 2, 1, 8, {0xFF0000}, Bytes("\0\5\0\0", 4)), conversion},  // índice fuera de la paleta
     };
     for (const auto& [archivo, esperado] : casos) EXPECT_EQ(decodificado(archivo), esperado);
-    // La muestra de ImageMagick de 1, 4, 8, 24 y 32 bits y con la cabecera vieja de 12 bytes, como la lee él.
+    // La muestra de ImageMagick (1, 4, 8, 24 y 32 bits, cabecera vieja de 12 bytes, RLE8) como la lee él.
     for (const std::string opciones : {"-monochrome BMP3", "-colors 16 -type palette BMP3", "-type palette BMP3",
                                        "-type truecolor BMP3", "-alpha on -define bmp3:alpha=true BMP3",
-                                       "-type palette BMP2"}) {
+                                       "-type palette BMP2", "-type palette -compress RLE BMP3"}) {
         ASSERT_EQ(0, std::system(("convert rose: -compress none " + opciones + ":b.bmp").c_str()));
         ASSERT_EQ(0, std::system("convert b.bmp -flip -depth 8 c.ppm"));
         EXPECT_TRUE(decodificado(leer("b.bmp")) == leer("c.ppm").substr(13)) << opciones;

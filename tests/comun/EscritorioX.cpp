@@ -17,12 +17,15 @@ int ignorarError(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
+bool esperarQue(const std::function<bool()>& listo, double segundos) {
+    for (const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos); !listo(); pausa(50))
+        if (std::chrono::steady_clock::now() > limite) return false;
+    return true;
+}
+
 EscritorioX::EscritorioX() : pantalla(nullptr) {
     // Un servidor que se está reiniciando rechaza conexiones un momento.
-    for (int intento = 0; intento < 30 && pantalla == nullptr; intento++) {
-        pantalla = XOpenDisplay(nullptr);
-        if (pantalla == nullptr) pausa(100);
-    }
+    esperarQue([this] { return (pantalla = XOpenDisplay(nullptr)) != nullptr; }, 3);
     if (pantalla == nullptr) throw std::runtime_error("no se puede abrir la pantalla X");
     XSetErrorHandler(ignorarError);
 }
@@ -56,13 +59,9 @@ Window EscritorioX::buscar(Window raiz, const std::string& buscado) {
 }
 
 Window EscritorioX::esperarVentana(const std::string& t, double segundos) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
-    while (std::chrono::steady_clock::now() < limite) {
-        Window w = buscar(DefaultRootWindow(pantalla), t);
-        if (w != 0) return w;
-        pausa(50);
-    }
-    return 0;
+    Window w = 0;
+    esperarQue([&] { return (w = buscar(DefaultRootWindow(pantalla), t)) != 0; }, segundos);
+    return w;
 }
 
 void EscritorioX::moverA(Window ventana, int x, int y) {
@@ -110,10 +109,7 @@ EscritorioX::Captura EscritorioX::capturar(Window ventana) {
     for (int y = 0; y < a.height; y++) {
         for (int x = 0; x < a.width; x++) {
             unsigned long p = XGetPixel(imagen, x, y);
-            c.pixeles[static_cast<size_t>(y) * a.width + x] = {
-                static_cast<int>((p & imagen->red_mask) >> 16),
-                static_cast<int>((p & imagen->green_mask) >> 8),
-                static_cast<int>(p & imagen->blue_mask)};
+            c.pixeles[static_cast<size_t>(y) * a.width + x] = {int(p >> 16 & 255), int(p >> 8 & 255), int(p & 255)};
         }
     }
     XDestroyImage(imagen);

@@ -3,8 +3,13 @@
 
 #include <X11/Xlib.h>
 
+#include <functional>
 #include <string>
 #include <vector>
+
+// Pregunta cada poco hasta que listo se cumpla o pase el plazo, holgado para una máquina cargada.
+constexpr double PLAZO = 60;
+bool esperarQue(const std::function<bool()>& listo, double segundos = PLAZO);
 
 // Un jugador frente a la pantalla, con eventos reales de XTest.
 class EscritorioX {
@@ -33,7 +38,7 @@ public:
     EscritorioX& operator=(const EscritorioX&) = delete;
 
     // Espera una ventana visible con ese título; 0 si no aparece.
-    Window esperarVentana(const std::string& titulo, double segundos);
+    Window esperarVentana(const std::string& titulo, double segundos = PLAZO);
     // Lleva el puntero a la ventana (que así recibe el teclado) y aprieta o suelta.
     void tecla(Window ventana, const char* nombre, bool abajo);
     void tocarTecla(Window ventana, const char* nombre);

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "Ayudas.h"
+#include "core/Grabacion.h"
 #include "core/Juego.h"
 #include "particles/SistemaParticulas.h"
 #include "screens/Interfaz.h"
@@ -47,6 +48,24 @@ TEST(Asignaciones, NadaPorCuadroNiDuranteUnTiroNiConFuegos) {
     pasos(45);
     ASSERT_TRUE(Interfaz::getInstance()->click(700, 345) && juego.isFuegosActivos());
     EXPECT_EQ(pasos(45), 0);
+}
+
+TEST(Asignaciones, GrabarNoReservaEnNingunCuadro) {
+    Carpeta carpeta;
+    Grabacion g;
+    std::string error;
+    ASSERT_TRUE(g.abrir(carpeta.ruta() + "/p.txt", error));
+    const float valores[4] = {1, 2, 3, 4};
+    reservas = 0;
+    for (int i = 0; i < 5000; i++) {
+        g.evento(Ayudas::movimiento(-7));
+        g.consola(valores, 4);
+        g.vuelta();
+        g.cuadro(34567890 + i);
+    }
+    g.terminar();
+    EXPECT_EQ(reservas.exchange(-1), 0);
+    EXPECT_EQ(leer(carpeta.ruta() + "/p.txt").size(), 5000u * 45 + 4);  // cada cuadro, sus 45 bytes; y "fin"
 }
 
 TEST(Asignaciones, SinMemoriaQuedanLasYaSueltasYDespuesSeReusan) {

@@ -28,15 +28,15 @@ Respuesta preguntar(const std::function<void(EscritorioX&, Window)>& jugador, bo
         return aviso ? (Sistema::avisar(titulo, "Out of memory."), Respuesta::Si) : Sistema::preguntarSiNo(titulo, PREGUNTA);
     });
     EscritorioX x;
-    const Window w = x.esperarVentana(titulo, 5);
+    const Window w = x.esperarVentana(titulo);
     EXPECT_NE(w, 0u);
     if (w) jugador(x, w);
-    EXPECT_EQ(respuesta.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_EQ(respuesta.wait_for(std::chrono::duration<double>(PLAZO)), std::future_status::ready);
     return respuesta.get();
 }
 
-// Pregunta en un hijo sin pantalla con una seudoterminal por entrada, y
-// contesta cada "(s/n)" nuevo; deja en salida lo que el hijo escribió.
+// Pregunta en un hijo sin pantalla con una seudoterminal por entrada, y contesta cada
+// "(s/n)" nuevo hasta que el hijo la cierra; deja en salida lo que el hijo escribió.
 int porTerminal(const std::vector<std::string>& respuestas, std::string& salida) {
     std::fflush(stdout);
     int maestro;
@@ -48,7 +48,7 @@ int porTerminal(const std::vector<std::string>& respuestas, std::string& salida)
     size_t enviadas = 0;
     char bufer[256];
     pollfd espera = {maestro, POLLIN, 0};
-    for (int i = 0; i < 50 && poll(&espera, 1, 100) >= 0; i++) {
+    for (int i = 0; i < PLAZO * 10 && poll(&espera, 1, 100) >= 0; i++) {
         const ssize_t n = espera.revents ? read(maestro, bufer, sizeof bufer) : 0;
         if (n < 0) break;  // el hijo cerró la terminal
         salida.append(bufer, n);

@@ -4,16 +4,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <stdexcept>
-#include <thread>
 
 #include "Carpeta.h"
 
-ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::string& programa)
+ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::string& programa,
+                           const std::vector<std::string>& argumentos)
     : carpeta(carpeta) {
+    std::vector<char*> argv{const_cast<char*>(programa.c_str())};
+    for (const std::string& a : argumentos) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
     int tubo[2];
     if (pipe(tubo) != 0) throw std::runtime_error("pipe");
     pid = fork();
@@ -23,7 +25,7 @@ ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::string& progra
         dup2(open((carpeta + "/.salida").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(open((carpeta + "/.error").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         if (const char* sdl = std::getenv("VQ_BIBLIOTECAS_SDL")) setenv("LD_LIBRARY_PATH", sdl, 1);
-        if (chdir(carpeta.c_str()) == 0) execl(programa.c_str(), programa.c_str(), static_cast<char*>(nullptr));
+        if (chdir(carpeta.c_str()) == 0) execv(programa.c_str(), argv.data());
         _exit(127);
     }
     close(tubo[0]);
@@ -40,12 +42,7 @@ std::string ProcesoJuego::salida() const { return leer(carpeta + "/.salida"); }
 std::string ProcesoJuego::error() const { return leer(carpeta + "/.error"); }
 
 bool ProcesoJuego::esperarSalida(const std::string& texto, double segundos) const {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
-    while (salida().find(texto) == std::string::npos) {
-        if (std::chrono::steady_clock::now() > limite) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return true;
+    return esperarQue([&] { return salida().find(texto) != std::string::npos; }, segundos);
 }
 
 void ProcesoJuego::escribirEntrada(const std::string& texto) {
@@ -56,13 +53,10 @@ void ProcesoJuego::escribirEntrada(const std::string& texto) {
 void ProcesoJuego::senal(int numero) { kill(pid, numero); }
 
 int ProcesoJuego::esperarFin(double segundos) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
-    while (estado < 0 && std::chrono::steady_clock::now() < limite) {
+    esperarQue([&] {
         int s = 0;
-        if (waitpid(pid, &s, WNOHANG) == pid)
-            estado = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+        if (estado < 0 && waitpid(pid, &s, WNOHANG) == pid) estado = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
+        return estado >= 0;
+    }, segundos);
     return estado;
 }

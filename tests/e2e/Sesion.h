@@ -9,22 +9,26 @@
 #include "EscritorioX.h"
 #include "ProcesoJuego.h"
 
-// El juego arrancado en ventana ("No" a la pantalla completa) en una carpeta con los
-// recursos del repositorio, salvo los que cambia la prueba, y el escritorio que lo maneja.
+// El juego arrancado en ventana ("No" a la pantalla completa; sin ventana si termina antes) en una
+// carpeta con los recursos del repositorio, salvo los que cambia la prueba, y el escritorio que lo maneja.
 class Sesion {
 public:
     using Recursos = std::map<std::string, std::string>;
 
     explicit Sesion(const Recursos& recursos = {}, bool contestar = true,
                     const std::string& programa = JUEGO);
-    // Captura cuando ya pasaron unos cuadros desde la última acción.
+    // Captura tras una pausa, para ver que algo se queda quieto.
     EscritorioX::Captura mirar();
+    // Captura hasta que pasen las comprobaciones; vencido el plazo valen las fallas de la
+    // última captura, que queda en la compilación, y la sesión ya no espera más.
+    EscritorioX::Captura esperar(const std::function<void(const EscritorioX::Captura&)>& comprobar);
 
     Carpeta carpeta;
     EscritorioX x;
     std::unique_ptr<ProcesoJuego> juego;
     Window dialogo = 0;
     Window ventana = 0;
+    int vencidas = 0;
 };
 
 #endif

@@ -1,5 +1,5 @@
-// Objetivo de fuzzing del lector de bitmaps DIB: una imagen devuelta tiene
-// exactamente sus píxeles; un fallo siempre dice por qué.
+// Objetivo de fuzzing del lector de bitmaps DIB, con los comprimidos por tramos:
+// una imagen devuelta tiene exactamente sus píxeles; un fallo siempre dice por qué.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
