@@ -1,5 +1,7 @@
 #include "Arranque.h"
 
+#include <GL/gl.h>
+#include <SDL.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -8,13 +10,28 @@
 #include <cstdio>
 #include <string>
 
+#include "CuadroReferencia.h"
 #include "PartidaMedida.h"
 #include "SistemaPrueba.h"
 #include "core/BuclePrincipal.h"
 #include "core/Juego.h"
 #include "core/Opciones.h"
+#include "core/Ventana.h"
 
-Arranque::Resultado Arranque::medir() {
+namespace {
+
+using Reloj = std::chrono::steady_clock;
+
+int escribir(int descriptor, Reloj::time_point desde) {
+    const double segundos = std::chrono::duration<double>(Reloj::now() - desde).count();
+    const bool escrito = write(descriptor, &segundos, sizeof segundos) == sizeof segundos;
+    // Sin desarmar nada: el proceso termina aquí.
+    _exit(escrito ? 0 : 1);
+}
+
+}  // namespace
+
+Arranque::Resultado Arranque::medir(const char* opcion) {
     Resultado resultado{false, 0.0, 0};
     int tubo[2];
     if (pipe(tubo) != 0) return resultado;
@@ -24,7 +41,7 @@ Arranque::Resultado Arranque::medir() {
         const std::string descriptor = std::to_string(tubo[1]);
         // Sin sonido, el hijo también: la opción cierra la lista si no va.
         const char* sinSonido = Opciones::getInstance()->isSonido() ? nullptr : "--sin-sonido";
-        execl("/proc/self/exe", "mediciones", OPCION, descriptor.c_str(), sinSonido,
+        execl("/proc/self/exe", "mediciones", opcion, descriptor.c_str(), sinSonido,
               static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -45,7 +62,7 @@ Arranque::Resultado Arranque::medir() {
     return resultado;
 }
 
-int Arranque::hijo(int descriptor) {
+int Arranque::juego(int descriptor) {
     // Lo que el juego escribe no se mezcla con la tabla de resultados.
     if (std::freopen("/dev/null", "w", stdout) == nullptr) return 1;
     SistemaPrueba::setRespuesta(Sistema::Respuesta::No);
@@ -54,10 +71,19 @@ int Arranque::hijo(int descriptor) {
     Juego* juego = Juego::getInstance();
     juego->actualizar(PartidaMedida::PASO);
     juego->dibujar();
-    const std::chrono::duration<double> transcurrido =
-        std::chrono::steady_clock::now() - SistemaPrueba::momentoRespuesta();
-    const double segundos = transcurrido.count();
-    const bool escrito = write(descriptor, &segundos, sizeof segundos) == sizeof segundos;
-    // Sin desarmar el juego: el proceso termina aquí.
-    _exit(escrito ? 0 : 1);
+    return escribir(descriptor, SistemaPrueba::momentoRespuesta());
+}
+
+int Arranque::piso(int descriptor) {
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) return 1;
+    const Reloj::time_point inicio = Reloj::now();
+    // Las banderas y la profundidad de color del juego.
+    if (!SDL_SetVideoMode(Ventana::ANCHO, Ventana::ALTO, 24,
+                          SDL_HWSURFACE | SDL_OPENGLBLIT | SDL_ASYNCBLIT))
+        return 1;
+    SDL_WM_SetCaption("Vorlix Quintar", nullptr);
+    glClearColor(0.01f, 0.01f, 0.01f, 0.0f);
+    CuadroReferencia referencia("resources/pantalla1.txt", CuadroReferencia::TEXTURADO, false);
+    referencia.dibujar();
+    return escribir(descriptor, inicio);
 }

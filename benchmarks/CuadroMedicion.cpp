@@ -7,6 +7,7 @@
 #include "ContadorReservas.h"
 #include "CuadroReferencia.h"
 #include "Estadisticas.h"
+#include "InformeProporciones.h"
 #include "PartidaMedida.h"
 #include "core/Grabacion.h"
 #include "core/Juego.h"
@@ -25,7 +26,8 @@ const int REPETICIONES = 300;
 // de partículas.
 const int CALENTAMIENTO = 60;
 
-enum Modo { WIREFRAME, FACETADO, INTERPOLADO, TEXTURADO, CANTIDAD_MODOS };
+using Modo = CuadroReferencia::Modo;
+const int CANTIDAD_MODOS = CuadroReferencia::CANTIDAD_MODOS;
 
 long memoriaMaximaKiB() {
     rusage uso = {};
@@ -55,8 +57,8 @@ Grabacion& grabacionDePrueba() {
 
 void medirCuadros(benchmark::State& estado, Juego& juego, int modo, bool& calentado,
                   Grabacion* grabacion = nullptr) {
-    ModoRender::getInstance()->elegir(modo == FACETADO, modo == INTERPOLADO, modo == TEXTURADO,
-                                      modo == WIREFRAME);
+    ModoRender::getInstance()->elegir(modo == Modo::FACETADO, modo == Modo::INTERPOLADO,
+                                      modo == Modo::TEXTURADO, modo == Modo::WIREFRAME);
     for (int i = 0; !calentado && i < CALENTAMIENTO; i++) {
         PartidaMedida::actualizar(juego);
         juego.dibujar();
@@ -106,17 +108,20 @@ static void BM_GrabarCuadro(benchmark::State& estado) {
 }
 BENCHMARK(BM_GrabarCuadro)->Unit(benchmark::kNanosecond);
 
-// El piso: la misma escena mínima con llamadas de OpenGL sueltas.
-static void BM_CuadroReferencia(benchmark::State& estado) {
-    static bool calentado = false;
+// El piso de cada modo: la misma escena mínima con llamadas de OpenGL
+// sueltas, con los sprites de los fuegos o sin ellos.
+static void BM_CuadroReferencia(benchmark::State& estado, int modo, bool conFuegos) {
+    static bool calentado[2][CANTIDAD_MODOS] = {};
     PartidaMedida::ganada();
-    CuadroReferencia referencia("resources/pantalla1.txt");
+    CuadroReferencia referencia("resources/pantalla1.txt", static_cast<Modo>(modo), conFuegos);
     // Un par de cuadros con las texturas nuevas; la primera vez, muchos más.
-    const int previos = calentado ? 2 : CALENTAMIENTO;
+    bool& hecho = calentado[conFuegos][modo];
+    const int previos = hecho ? 2 : CALENTAMIENTO;
     for (int i = 0; i < previos; i++) referencia.dibujar();
-    calentado = true;
+    hecho = true;
     for (auto _ : estado) referencia.dibujar();
     estado.counters["esferas"] = referencia.getEsferas();
+    estado.counters["sprites"] = referencia.getSprites();
 }
 
 namespace {
@@ -126,7 +131,8 @@ benchmark::internal::Benchmark* cuadro(benchmark::internal::Benchmark* medicion)
         medicion->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond), REPETICIONES);
 }
 
-// En este orden: primero con fuegos, después sin ellos y al final el piso.
+// En este orden: primero con fuegos, después sin ellos y al final los pisos.
+// Cada cuadro se compara con el piso de su modo.
 const bool REGISTRADAS = [] {
     const char* const nombres[CANTIDAD_MODOS] = {"wireframe", "facetado", "interpolado",
                                                  "texturado"};
@@ -136,8 +142,16 @@ const bool REGISTRADAS = [] {
     for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
         cuadro(benchmark::RegisterBenchmark((std::string("BM_Cuadro/") + nombres[modo]).c_str(),
                                             BM_Cuadro, modo));
-    cuadro(benchmark::RegisterBenchmark("BM_CuadroGrabando/texturado", BM_CuadroGrabando, TEXTURADO));
-    cuadro(benchmark::RegisterBenchmark("BM_CuadroReferencia", BM_CuadroReferencia));
+    cuadro(benchmark::RegisterBenchmark("BM_CuadroGrabando/texturado", BM_CuadroGrabando,
+                                        Modo::TEXTURADO));
+    for (bool conFuegos : {false, true}) {
+        for (int modo = 0; modo < CANTIDAD_MODOS; modo++) {
+            const std::string sufijo = std::string(conFuegos ? "ConFuegos/" : "/") + nombres[modo];
+            cuadro(benchmark::RegisterBenchmark(("BM_CuadroReferencia" + sufijo).c_str(),
+                                                BM_CuadroReferencia, modo, conFuegos));
+            InformeProporciones::comparar("BM_Cuadro" + sufijo, "BM_CuadroReferencia" + sufijo);
+        }
+    }
     return true;
 }();
 

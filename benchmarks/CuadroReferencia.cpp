@@ -6,6 +6,7 @@
 
 #include <cstdio>
 
+#include "FuegosReferencia.h"
 #include "screens/CargadorNivel.h"
 
 namespace {
@@ -23,10 +24,24 @@ const float Z_JUEGO = 0.5f;
 const int ANCHO_IMAGEN = 576, ALTO_IMAGEN = 480;
 const int ANCHO_PANEL = 160, ALTO_PANEL = 600;
 const float X_PANEL = 640.0f;
+// El cartel de ganar, que acompaña a los fuegos.
+const int ANCHO_CARTEL = 500, ALTO_CARTEL = 160;
+const float X_CARTEL = 150.0f, Y_CARTEL = 220.0f;
+// El ancho de las líneas de los números del panel, que el juego deja puesto
+// también para el alambre; los números, en el lugar y del tamaño de los del
+// juego, dibujados como ceros de seis segmentos.
+const float ANCHO_LINEA = 2.5f;
+const float NUMEROS[4][2] = {{750, 25}, {690, 530}, {670, 420}, {750, 420}};
+const float MEDIA_CIFRA = 7.5f;
+// El cuadrado que hace de cañón: dos triángulos con normales y textura.
+const GLfloat VERTICES_CANION[] = {-0.5f, -0.5f, 0, 0.5f, -0.5f, 0, 0.5f, 0.5f, 0, -0.5f, 0.5f, 0};
+const GLfloat NORMALES_CANION[] = {0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1};
+const GLfloat TEXTURA_CANION[] = {0, 0, 1, 0, 1, 1, 0, 1};
+const GLushort INDICES_CANION[] = {0, 1, 2, 0, 2, 3};
 
 }  // namespace
 
-CuadroReferencia::CuadroReferencia(const char* nivel) {
+CuadroReferencia::CuadroReferencia(const char* nivel, Modo modo, bool conFuegos) : modo(modo) {
     if (std::FILE* archivo = std::fopen(nivel, "r")) {
         CargadorNivel::leer(archivo, nivel, [this](float x, float y, int) {
             esferas.insert(esferas.end(), {x, y, Z_PIEZAS});
@@ -63,17 +78,22 @@ CuadroReferencia::CuadroReferencia(const char* nivel) {
     gluDeleteQuadric(cuadrica);
     tablero = textura(ANCHO_IMAGEN, ALTO_IMAGEN);
     panel = textura(ANCHO_PANEL, ALTO_PANEL);
+    if (conFuegos) {
+        fuegos.reset(new FuegosReferencia());
+        cartel = textura(ANCHO_CARTEL, ALTO_CARTEL);
+    }
 
     glEnable(GL_DEPTH_TEST);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    glShadeModel(GL_SMOOTH);
     glDisable(GL_BLEND);
+    glLineWidth(ANCHO_LINEA);
 }
 
 CuadroReferencia::~CuadroReferencia() {
+    fuegos.reset();
     glDeleteLists(lista, 1);
     glDeleteTextures(1, &tablero);
     glDeleteTextures(1, &panel);
+    if (cartel) glDeleteTextures(1, &cartel);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
@@ -115,6 +135,17 @@ unsigned int CuadroReferencia::textura(int ancho, int alto) {
     return nombre;
 }
 
+int CuadroReferencia::getSprites() const {
+    return fuegos ? fuegos->getSprites() : 0;
+}
+
+// Los sólidos sin textura: líneas en alambre, planos en facetado y suaves en
+// los otros dos modos.
+void CuadroReferencia::aplicarModo() const {
+    glPolygonMode(GL_FRONT_AND_BACK, modo == WIREFRAME ? GL_LINE : GL_FILL);
+    glShadeModel(modo == FACETADO ? GL_FLAT : GL_SMOOTH);
+}
+
 void CuadroReferencia::dibujar() const {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
@@ -122,10 +153,62 @@ void CuadroReferencia::dibujar() const {
     glMatrixMode(GL_MODELVIEW);
     glLoadMatrixf(camara);
     glEnable(GL_LIGHTING);
+    aplicarModo();
+    dibujarCanion();
+    dibujarTablero();
+    glColor3f(0.5f, 0.2f, 0.2f);
+    for (size_t i = 0; i < esferas.size(); i += 3) {
+        glPushMatrix();
+        glTranslatef(esferas[i], esferas[i + 1], esferas[i + 2]);
+        glCallList(lista);
+        glPopMatrix();
+    }
+    if (fuegos) fuegos->dibujar();
+    glDisable(GL_LIGHTING);
 
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, tablero);
+    glMatrixMode(GL_PROJECTION);
+    glLoadMatrixf(ortogonal);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    dibujarNumeros();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    dibujarImagen(panel, X_PANEL, 0, ANCHO_PANEL, ALTO_PANEL);
+    if (cartel) dibujarImagen(cartel, X_CARTEL, Y_CARTEL, ANCHO_CARTEL, ALTO_CARTEL);
+    SDL_GL_SwapBuffers();
+}
+
+void CuadroReferencia::dibujarCanion() const {
+    if (modo == TEXTURADO) {
+        glColor3f(1.0f, 1.0f, 1.0f);
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, tablero);
+    } else {
+        glColor3f(0.0f, 0.1f, 0.5f);
+    }
+    glPushMatrix();
+    glTranslatef(ANCHO_TABLERO / 2, ALTO_TABLERO, Z_JUEGO);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, VERTICES_CANION);
+    glNormalPointer(GL_FLOAT, 0, NORMALES_CANION);
+    glTexCoordPointer(2, GL_FLOAT, 0, TEXTURA_CANION);
+    glDrawElements(GL_TRIANGLES, 6, GL_UNSIGNED_SHORT, INDICES_CANION);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glPopMatrix();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void CuadroReferencia::dibujarTablero() const {
+    if (modo == TEXTURADO) {
+        glColor3f(1.0f, 1.0f, 1.0f);
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, tablero);
+    } else {
+        glColor3f(0.5f, 0.0f, 0.0f);
+    }
     glBegin(GL_QUADS);
     glTexCoord2f(1, 0);
     glVertex3f(ANCHO_TABLERO, ALTO_TABLERO, 0);
@@ -137,33 +220,39 @@ void CuadroReferencia::dibujar() const {
     glVertex3f(0, ALTO_TABLERO, 0);
     glEnd();
     glDisable(GL_TEXTURE_2D);
+}
 
-    glColor3f(0.5f, 0.2f, 0.2f);
-    for (size_t i = 0; i < esferas.size(); i += 3) {
-        glPushMatrix();
-        glTranslatef(esferas[i], esferas[i + 1], esferas[i + 2]);
-        glCallList(lista);
-        glPopMatrix();
+void CuadroReferencia::dibujarNumeros() const {
+    glColor3f(0.3f, 0.295f, 0.464f);
+    glBegin(GL_LINES);
+    for (const auto& n : NUMEROS) {
+        const float x0 = n[0], x1 = n[0] + MEDIA_CIFRA, y0 = n[1], y1 = n[1] + MEDIA_CIFRA,
+                    y2 = n[1] + 2 * MEDIA_CIFRA;
+        const float segmentos[6][4] = {{x0, y0, x0, y1}, {x0, y1, x0, y2}, {x0, y2, x1, y2},
+                                       {x1, y2, x1, y1}, {x1, y1, x1, y0}, {x1, y0, x0, y0}};
+        for (const auto& s : segmentos) {
+            glVertex2f(s[0], s[1]);
+            glVertex2f(s[2], s[3]);
+        }
     }
-    glDisable(GL_LIGHTING);
+    glEnd();
+}
 
-    glMatrixMode(GL_PROJECTION);
-    glLoadMatrixf(ortogonal);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+// Un cuadro texturado de la capa 2D: el panel o el cartel.
+void CuadroReferencia::dibujarImagen(unsigned int nombre, float x, float y, float ancho,
+                                     float alto) {
     glColor3f(1.0f, 1.0f, 1.0f);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, panel);
+    glBindTexture(GL_TEXTURE_2D, nombre);
     glBegin(GL_QUADS);
     glTexCoord2f(1, 0);
-    glVertex2f(X_PANEL + ANCHO_PANEL, ALTO_PANEL);
+    glVertex2f(x + ancho, y + alto);
     glTexCoord2f(1, 1);
-    glVertex2f(X_PANEL + ANCHO_PANEL, 0);
+    glVertex2f(x + ancho, y);
     glTexCoord2f(0, 1);
-    glVertex2f(X_PANEL, 0);
+    glVertex2f(x, y);
     glTexCoord2f(0, 0);
-    glVertex2f(X_PANEL, ALTO_PANEL);
+    glVertex2f(x, y + alto);
     glEnd();
     glDisable(GL_TEXTURE_2D);
-    SDL_GL_SwapBuffers();
 }

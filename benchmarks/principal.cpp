@@ -1,15 +1,18 @@
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
 
 #include "Arranque.h"
 #include "core/Opciones.h"
+#include "InformeProporciones.h"
+#include "Instrucciones.h"
 #include "ServidorX.h"
 
 // Las mediciones dibujan con Mesa en un Xvfb propio, como las pruebas. El
 // servidor queda vivo hasta el final del proceso: SDL lo usa al salir. Con
-// la opción del arranque, el proceso es el hijo que mide un arranque.
+// una opción del arranque, el proceso es el hijo que mide un arranque.
 // El sonido se mezcla como en el juego, en el hilo de audio de SDL, y va a
 // /dev/null por el controlador de disco si no se elige otro; con
 // --sin-sonido se mide el juego sin él.
@@ -21,12 +24,26 @@ int main(int argc, char** argv) {
         Opciones::getInstance()->setSonido(false);
         argv[--argc] = nullptr;
     }
-    if (argc == 3 && std::strcmp(argv[1], Arranque::OPCION) == 0)
-        return Arranque::hijo(std::atoi(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], Arranque::OPCION_JUEGO) == 0)
+        return Arranque::juego(std::atoi(argv[2]));
+    if (argc == 3 && std::strcmp(argv[1], Arranque::OPCION_PISO) == 0)
+        return Arranque::piso(std::atoi(argv[2]));
     new ServidorX(1280, 720);
+    if (argc == 2 && std::strcmp(argv[1], Instrucciones::OPCION) == 0) return Instrucciones::correr();
+    // La tabla de las proporciones va con la salida de consola; con otro
+    // formato, el informe de siempre.
+    bool otroFormato = false;
+    for (int i = 1; i < argc; i++)
+        otroFormato |= std::strncmp(argv[i], "--benchmark_format", 18) == 0;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    if (otroFormato) {
+        benchmark::RunSpecifiedBenchmarks();
+    } else {
+        InformeProporciones informe(isatty(STDOUT_FILENO) ? InformeProporciones::OO_Color
+                                                          : InformeProporciones::OO_None);
+        benchmark::RunSpecifiedBenchmarks(&informe);
+    }
     benchmark::Shutdown();
     return 0;
 }

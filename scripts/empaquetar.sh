@@ -7,7 +7,7 @@ set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 compilacion="$(realpath -m "${DIR_PAQUETE:-$raiz/build-paquete}")"
 
-"$raiz/scripts/instalar_paquetes.sh" \
+VQ_COMPILACION="$compilacion" "$raiz/scripts/instalar_paquetes.sh" \
   build-essential cmake pkg-config \
   libsdl1.2-dev libsdl-mixer1.2-dev libgl-dev libglu1-mesa-dev libx11-dev libxft-dev libfreetype-dev \
   zlib1g-dev fonts-dejavu-core dpkg-dev lintian
