@@ -4,6 +4,7 @@
 
 #include "core/Canion.h"
 #include "core/Consola.h"
+#include "core/Escala.h"
 #include "core/Iluminacion.h"
 #include "core/Juego.h"
 #include "playfield/ModoRender.h"
@@ -148,12 +149,16 @@ void Juego::teclaLiberada(const SDL_Event* evento) {
 }
 
 void Juego::movimientoMouse(const SDL_Event* evento) {
-    // Divisiones enteras truncadas: un movimiento corto no gira nada.
+    // Divisiones enteras truncadas: un movimiento corto no gira nada. A
+    // escala n el movimiento se divide antes por n, también truncado: n × x
+    // píxeles giran lo mismo que x a escala 1.
+    const Escala* escala = Escala::getInstance();
+    const int x = escala->reducir(evento->motion.xrel), y = escala->reducir(evento->motion.yrel);
     if (botonDerecho) {
-        rotacionZ += static_cast<float>(evento->motion.xrel / 2);
-        rotacionX += static_cast<float>(evento->motion.yrel / 2);
+        rotacionZ += static_cast<float>(x / 2);
+        rotacionX += static_cast<float>(y / 2);
     } else {
-        canion->rotar(static_cast<float>(evento->motion.xrel / 3));
+        canion->rotar(static_cast<float>(x / 3));
     }
 }
 
@@ -170,8 +175,9 @@ void Juego::botonLiberado(const SDL_Event* evento) {
         if (!botonIzquierdo) return;
         botonIzquierdo = false;
         // Un clic que toma una imagen no dispara, aunque el juego esté listo.
-        if (!Interfaz::getInstance()->click(evento->button.x, evento->button.y) && estado == LISTO)
-            disparar();
+        const Escala* escala = Escala::getInstance();
+        const int x = escala->reducir(evento->button.x), y = escala->reducir(evento->button.y);
+        if (!Interfaz::getInstance()->click(x, y) && estado == LISTO) disparar();
     } else if (evento->button.button == SDL_BUTTON_RIGHT) {
         botonDerecho = false;
     }

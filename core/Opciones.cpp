@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/Escala.h"
+
 namespace {
 
 const char* const PROGRAMA = "vorlix-quintar";
@@ -25,6 +27,13 @@ const Definicion DEFINICIONES[] = {
     {"--pantalla-completa", nullptr, "juega en pantalla completa, sin preguntar",
      [](Opciones& o, const char*) {
          o.setPantalla(Opciones::Pantalla::Completa);
+         return true;
+     }},
+    {"--escala", "N|auto", "N veces más grande (1 a 4; auto, lo que quepa)",
+     [](Opciones& o, const char* valor) {
+         int escala = 1;
+         if (!Escala::interpretar(valor, escala)) return false;
+         o.setEscala(escala);
          return true;
      }},
 };

@@ -9,6 +9,8 @@ public:
     // Jugar: seguir con el juego; Salir: terminar con 0 (la ayuda, la
     // versión); Error: terminar con 2 (ya se dijo por qué en la salida de error).
     enum class Resultado { Jugar, Salir, Error };
+    // Sin --escala, 1.
+    static constexpr int ESCALA_NO_PEDIDA = -1;
 
     static Opciones* getInstance();
 
@@ -16,9 +18,13 @@ public:
 
     Pantalla getPantalla() const { return pantalla; }
     void setPantalla(Pantalla p) { pantalla = p; }
+    // 1 a 4, Escala::AUTOMATICA o ESCALA_NO_PEDIDA.
+    int getEscala() const { return escala; }
+    void setEscala(int e) { escala = e; }
 
 private:
     Pantalla pantalla = Pantalla::Preguntar;
+    int escala = ESCALA_NO_PEDIDA;
 };
 
 #endif

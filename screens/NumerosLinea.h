@@ -21,6 +21,8 @@ public:
 private:
     NumerosLinea();
     void dibujarSegmento(int segmento, double tamanio) const;
+    // El color y el ancho de línea, que a escala n es n veces el de siempre.
+    void pincel(float rojo, float verde, float azul) const;
 
     int segmentos[10][7];
 };

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <thread>
 
@@ -27,15 +26,6 @@ int atrapadas(Sesion& s) {
     int n = 0;
     for (size_t i = salida.find("Entro!"); i != std::string::npos; i = salida.find("Entro!", i + 1)) n++;
     return n;
-}
-
-// Captura hasta que se cumpla la condición o pase el tiempo; holgado, porque con
-// la máquina cargada el juego va lento.
-Captura esperar(Sesion& s, const std::function<bool(const Captura&)>& listo, double segundos) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::duration<double>(segundos);
-    Captura c = s.x.capturar(s.ventana);
-    while (!listo(c) && std::chrono::steady_clock::now() < limite) c = s.mirar();
-    return c;
 }
 
 // Píxeles del tablero que cambian entre dos capturas, fuera del cartel y de
@@ -79,8 +69,11 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     s.x.tocarTecla(s.ventana, "l");
     // Con el ratón en el borde izquierdo el cañón gira y el tiro sale hacia ese lado, toca el
     // blanco y al salir aparece el nivel 2.
-    s.x.clic(s.ventana, 5, 300);
-    c = esperar(s, [](const Captura& c) { return panel(c)[2] == 2; }, 60);
+    const auto tirar = [&](int nivel) {
+        s.x.clic(s.ventana, 5, 300);
+        return s.esperar([&](const Captura& c) { return panel(c)[2] == nivel; }, 60);
+    };
+    c = tirar(2);
     EXPECT_EQ(panel(c)[1], 19 + atrapadas(s));
     EXPECT_GE(panel(c)[0], 200);
     EXPECT_GT(coincidenciaTablero(c, recurso("pantalla2.bmp")), 0.8);
@@ -97,12 +90,11 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     EXPECT_TRUE(juego.esperarSalida("Velocidad actual: 4.000000x\n", 5));
     s.x.clic(s.ventana, 600, 160);
     // Dos tiros más: el nivel 3 y la victoria, con fuegos, 20 bolas y el nivel 1.
-    s.x.clic(s.ventana, 5, 300);
-    c = esperar(s, [](const Captura& c) { return panel(c)[2] == 3; }, 60);
+    c = tirar(3);
     EXPECT_EQ(panel(c)[1], 18 + atrapadas(s));
     s.x.clic(s.ventana, 5, 300);
     const MapaBits ganar = recurso("ganar.bmp");
-    c = esperar(s, [&](const Captura& c) { return coincidenciaRectangulo(c, ganar, 150, 220) > 0.9; }, 60);
+    c = s.esperar([&](const Captura& c) { return coincidenciaRectangulo(c, ganar, 150, 220) > 0.9; }, 60);
     EXPECT_GT(coincidenciaRectangulo(c, ganar, 150, 220), 0.9);
     EXPECT_GT(cambiantes(c, s.mirar()), 100);
     EXPECT_EQ(panel(c), (std::array<int, 3>{0, 20, 1}));

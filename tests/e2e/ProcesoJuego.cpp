@@ -12,7 +12,8 @@
 
 #include "Carpeta.h"
 
-ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::string& programa)
+ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::string& programa,
+                           const std::vector<std::string>& argumentos)
     : carpeta(carpeta) {
     int tubo[2];
     if (pipe(tubo) != 0) throw std::runtime_error("pipe");
@@ -23,7 +24,10 @@ ProcesoJuego::ProcesoJuego(const std::string& carpeta, const std::string& progra
         dup2(open((carpeta + "/.salida").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(open((carpeta + "/.error").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         if (const char* sdl = std::getenv("VQ_BIBLIOTECAS_SDL")) setenv("LD_LIBRARY_PATH", sdl, 1);
-        if (chdir(carpeta.c_str()) == 0) execl(programa.c_str(), programa.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> v = {const_cast<char*>(programa.c_str())};
+        for (const std::string& a : argumentos) v.push_back(const_cast<char*>(a.c_str()));
+        v.push_back(nullptr);
+        if (chdir(carpeta.c_str()) == 0) execv(programa.c_str(), v.data());
         _exit(127);
     }
     close(tubo[0]);

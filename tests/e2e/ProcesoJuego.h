@@ -4,12 +4,14 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 // El juego real, con sus salidas en archivos de la carpeta y su entrada en un tubo.
 class ProcesoJuego {
 public:
     // Con VQ_BIBLIOTECAS_SDL en el entorno de la prueba, el juego carga esa SDL 1.2.
-    explicit ProcesoJuego(const std::string& carpeta, const std::string& programa = JUEGO);
+    explicit ProcesoJuego(const std::string& carpeta, const std::string& programa = JUEGO,
+                          const std::vector<std::string>& argumentos = {});
     ~ProcesoJuego();
     ProcesoJuego(const ProcesoJuego&) = delete;
     ProcesoJuego& operator=(const ProcesoJuego&) = delete;

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Comparacion.h"
+#include "ServidorX.h"
+#include "Sesion.h"
+
+using Captura = EscritorioX::Captura;
+
+// En una pantalla de 1700 x 1300 la escala automática es 2: todo se ve y se toca al doble.
+TEST(Escritorio, EscalaAutomaticaAlDoble) {
+    ServidorX grande(1700, 1300);
+    Sesion s({}, true, JUEGO, {"--ventana", "--escala", "auto"});
+    const Captura c = s.esperar([](const Captura& c) { return leerContador(c, 670, 420, 2) == 20; }, 30);
+    EXPECT_TRUE(c.ancho == 1600 && c.alto == 1200 && leerContador(c, 690, 530, 2) == 0 && leerContador(c, 750, 420, 2) == 1);
+    // 4 píxeles no giran el cañón (como 2 a escala 1) y 6 sí (como 3). La velocidad escrita dice
+    // que el movimiento llegó; el aro movido, que hubo otro cuadro.
+    const auto mover = [&](int x, bool teclaAntes, const char* velocidad) {
+        s.x.moverYTocar(s.ventana, x, 600, "KP_Add", teclaAntes);
+        EXPECT_TRUE(s.juego->esperarSalida(std::string("Velocidad actual: ") + velocidad, 30));
+        const Captura antes = s.x.capturar(s.ventana);
+        return s.esperar([&](const Captura& c) { return !mismasFilas(antes, c, 0, 55, 2); }, 30);
+    };
+    const Captura izquierda = mover(10, false, "1.25");
+    const auto igual = [&](const Captura& c) { return mismasFilas(izquierda, c, 380, 600, 2); };
+    EXPECT_TRUE(igual(mover(14, false, "1.5")));
+    mover(20, true, "2.0");
+    EXPECT_FALSE(igual(s.esperar([&](const Captura& c) { return !igual(c); }, 30)));
+    // "Ayuda" en su lugar al doble abre la página.
+    const MapaBits ayuda(RAIZ_REPOSITORIO "/resources/ayuda.bmp");
+    s.x.clic(s.ventana, 1400, 564);
+    const auto abierta = [&](const Captura& c) { return coincidenciaRectangulo(c, ayuda, 80, 60, 2) > 0.8; };
+    EXPECT_TRUE(abierta(s.esperar(abierta, 30)));
+}
