@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 
+#include "core/Configuracion.h"
 #include "core/Juego.h"
 #include "core/Sistema.h"
 #include "screens/CargadorNivel.h"
@@ -14,6 +15,7 @@ void BuclePrincipal::iniciar() {
     std::printf("Frecuencia de proceso: %d\n\n", static_cast<int>(static_cast<uint32_t>(frecuencia)));
     std::fflush(stdout);
     Juego* juego = Juego::getInstance();
+    Configuracion::getInstance()->aplicar(*juego);
     CargadorNivel cargador;
     cargador.cargarNivel(*juego, "resources/pantalla1.txt");
 }
@@ -44,6 +46,7 @@ bool BuclePrincipal::iterar() {
 int BuclePrincipal::ejecutar() {
     iniciar();
     while (Juego::getInstance()->isCorriendo()) iterar();
+    Configuracion::getInstance()->guardar(*Juego::getInstance());
     Juego::getInstance()->salir();
     return 0;
 }

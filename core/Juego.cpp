@@ -9,6 +9,7 @@
 
 #include "core/Camara.h"
 #include "core/Canion.h"
+#include "core/Configuracion.h"
 #include "core/Escala.h"
 #include "core/Iluminacion.h"
 #include "core/Opciones.h"
@@ -70,8 +71,7 @@ void Juego::abrirVentana() {
     // Sólo un No explícito deja la ventana; si la pregunta falla, pantalla completa.
     Uint32 banderas = SDL_HWSURFACE | SDL_OPENGLBLIT | SDL_ASYNCBLIT;
     if (respuesta != Sistema::Respuesta::No) banderas |= SDL_FULLSCREEN;
-    const int pedida = Opciones::getInstance()->getEscala();
-    const int escala = Escala::getInstance()->elegir(pedida == Opciones::ESCALA_NO_PEDIDA ? 1 : pedida);
+    const int escala = Escala::getInstance()->elegir(Configuracion::getInstance()->getEscala());
     pantalla = SDL_SetVideoMode(Ventana::ANCHO * escala, Ventana::ALTO * escala, 24, banderas);
     if (pantalla == nullptr) {
         std::printf("No se puede definir el \"video mode\": %s\n", SDL_GetError());

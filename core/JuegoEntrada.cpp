@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "core/Canion.h"
+#include "core/Configuracion.h"
 #include "core/Consola.h"
 #include "core/Escala.h"
 #include "core/Iluminacion.h"
@@ -145,7 +146,10 @@ void Juego::alternarCamara() {
 void Juego::teclaLiberada(const SDL_Event* evento) {
     teclaRetenida = false;
     const SDLKey tecla = evento->key.keysym.sym;
-    if (tecla == SDLK_ESCAPE || tecla == SDLK_q) std::exit(0);
+    if (tecla == SDLK_ESCAPE || tecla == SDLK_q) {
+        Configuracion::getInstance()->guardar(*this);
+        std::exit(0);
+    }
 }
 
 void Juego::movimientoMouse(const SDL_Event* evento) {

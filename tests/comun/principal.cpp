@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Carpeta.h"
 #include "ServidorX.h"
 
 // El servidor X del proceso no se cierra: SDL lo usa al salir y muere con el proceso.
@@ -8,6 +9,10 @@ struct EntornoX : ::testing::Environment {
 };
 
 int main(int argc, char** argv) {
+    // Los ajustes y el mejor puntaje de quien prueba quedan fuera de las pruebas (y de sus juegos).
+    static const Carpeta usuario;
+    setenv("XDG_CONFIG_HOME", (usuario.ruta() + "/config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (usuario.ruta() + "/datos").c_str(), 1);
     ::testing::InitGoogleTest(&argc, argv);
     // Los hijos de las pruebas de muerte no comparten la conexión con X del padre.
     GTEST_FLAG_SET(death_test_style, "threadsafe");

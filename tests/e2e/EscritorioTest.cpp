@@ -1,12 +1,35 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "Comparacion.h"
 #include "ServidorX.h"
 #include "Sesion.h"
 
 using Captura = EscritorioX::Captura;
+
+TEST(Escritorio, OpcionesDeLaLineaDeOrdenes) {
+    Carpeta carpeta;
+    const auto correr = [&](const std::vector<std::string>& argumentos) {
+        ProcesoJuego p(carpeta.ruta(), JUEGO, argumentos);
+        const int estado = p.esperarFin(20);
+        return std::make_tuple(estado, p.salida(), p.error());
+    };
+    const std::string ayuda = std::get<1>(correr({"--help"})), version = "vorlix-quintar " VERSION "\n";
+    for (const char* o : {"Uso: vorlix-quintar [OPCIÓN]...\n", "\n  --ventana ", "\n  --pantalla-completa ",
+                          "\n  --escala N|auto ", "\n  --sin-configuracion ", "\n  --version "})
+        EXPECT_NE(ayuda.find(o), std::string::npos) << o;
+    // Un error es una línea y el uso, en la salida de error, y el estado 2.
+    const std::tuple<std::vector<std::string>, int, std::string, std::string> casos[] = {
+        {{"--version"}, 0, version, ""}, {{"--escala", "4", "--sin-configuracion", "--ventana", "--help"}, 0, ayuda, ""},
+        {{"--ventana", "-h"}, 2, "", "opción desconocida: -h"}, {{"--escala"}, 2, "", "--escala necesita N|auto"},
+        {{"--escala", "0"}, 2, "", "valor no válido para --escala: 0"},
+        {{"--escala", "Auto"}, 2, "", "valor no válido para --escala: Auto"}};
+    for (const auto& [argumentos, estado, salida, error] : casos)
+        EXPECT_EQ(correr(argumentos), std::make_tuple(estado, salida, error.empty() ? error : "vorlix-quintar: " + error + "\n" + ayuda));
+}
 
 // En una pantalla de 1700 x 1300 la escala automática es 2: todo se ve y se toca al doble.
 TEST(Escritorio, EscalaAutomaticaAlDoble) {
