@@ -83,3 +83,17 @@ void NumerosLinea::dibujarNumero(int valor, double tamanio, float x, float y) co
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
 }
+
+void NumerosLinea::dibujarTexto(const char* texto, double tamanio, float x, float y) const {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glTranslatef(x, y, PROFUNDIDAD);
+    pincel(ROJO, VERDE, AZUL);
+    for (const char* c = texto; *c != '\0'; c++) {
+        if (*c >= '0' && *c <= '9') dibujarDigito(*c - '0', tamanio, ROJO, VERDE, AZUL);
+        if (*c == '-') dibujarSegmento(SEGMENTO_MEDIO, tamanio);
+        glTranslatef(static_cast<float>(tamanio), 0.0f, 0.0f);
+    }
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}

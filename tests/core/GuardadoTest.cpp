@@ -7,13 +7,14 @@
 #include "Carpeta.h"
 #include "core/ArchivoUsuario.h"
 #include "core/Configuracion.h"
+#include "screens/MejorPuntaje.h"
 
-// Los ajustes se leen como se escriben, también a mano; una línea ajena rechaza el archivo
+// Los ajustes y el puntaje se leen como se escriben, también a mano; una línea ajena rechaza el archivo
 // entero, con su número. La escritura crea las carpetas, no deja temporales y falla diciendo por qué.
 TEST(Guardado, LoEscritoSeLeeIgualLoAjenoSeRechazaYLaEscrituraEsEntera) {
     Configuracion::Ajustes a, b;
     a.modo = Configuracion::SUAVE, a.luces[2] = false, a.velocidad = 0, a.escala = 0;
-    std::string motivo;
+    std::string motivo, fecha;
     ASSERT_TRUE(Configuracion::interpretar(Configuracion::escribir(a), b, motivo)) << motivo;
     EXPECT_EQ(Configuracion::escribir(b), Configuracion::escribir(a));
     ASSERT_TRUE(Configuracion::interpretar("\tvelocidad=0,25\r\n\n# escala = 9\nescala = 3", b, motivo));
@@ -26,6 +27,11 @@ TEST(Guardado, LoEscritoSeLeeIgualLoAjenoSeRechazaYLaEscrituraEsEntera) {
         EXPECT_FALSE(Configuracion::interpretar(texto, b, motivo)) << texto;
         EXPECT_EQ(motivo, esperado.empty() ? "línea 1: no es un ajuste del juego" : esperado) << texto;
     }
+    int puntos = 0;
+    ASSERT_TRUE(MejorPuntaje::interpretar("# M\npuntaje = 2147483647\nfecha = 2026-12-31\n", puntos, fecha, motivo));
+    EXPECT_TRUE(puntos == 2147483647 && fecha == "2026-12-31");
+    for (const char* malo : {"puntaje = 5\n", "puntaje = 2147483648\nfecha = 2026-01-01", "puntaje = 5\nfecha = 2026-13-01"})
+        EXPECT_FALSE(MejorPuntaje::interpretar(malo, puntos, fecha, motivo)) << malo;
     Carpeta carpeta;
     const std::string ruta = carpeta.ruta() + "/a/b/x.txt";
     ASSERT_TRUE(ArchivoUsuario::escribir(ruta, "uno", motivo) && ArchivoUsuario::escribir(ruta, "dos", motivo));
