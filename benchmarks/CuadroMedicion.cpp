@@ -6,12 +6,14 @@
 
 #include "ContadorReservas.h"
 #include "CuadroReferencia.h"
+#include "Escalada.h"
 #include "Estadisticas.h"
 #include "PartidaMedida.h"
 #include "core/Juego.h"
 #include "playfield/ModoRender.h"
 
-// Un cuadro completo a 800 x 600 con el renderizador por software: la
+// Un cuadro completo a 800 x 600 (o a la escala de VQ_ESCALA, con el nombre
+// terminado en /2x...) con el renderizador por software: la
 // actualización y el dibujo, con el intercambio de búferes. Cada repetición
 // es un solo cuadro, así la mediana y el p99 son los de los cuadros.
 // Las mediciones con fuegos van antes: cerrar el cartel de ganar los apaga.
@@ -94,13 +96,15 @@ benchmark::internal::Benchmark* cuadro(benchmark::internal::Benchmark* medicion)
 const bool REGISTRADAS = [] {
     const char* const nombres[CANTIDAD_MODOS] = {"wireframe", "facetado", "interpolado",
                                                  "texturado"};
+    const std::string sufijo = Escalada::sufijo();
     for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
         cuadro(benchmark::RegisterBenchmark(
-            (std::string("BM_CuadroConFuegos/") + nombres[modo]).c_str(), BM_CuadroConFuegos, modo));
+            (std::string("BM_CuadroConFuegos/") + nombres[modo] + sufijo).c_str(), BM_CuadroConFuegos,
+            modo));
     for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
-        cuadro(benchmark::RegisterBenchmark((std::string("BM_Cuadro/") + nombres[modo]).c_str(),
-                                            BM_Cuadro, modo));
-    cuadro(benchmark::RegisterBenchmark("BM_CuadroReferencia", BM_CuadroReferencia));
+        cuadro(benchmark::RegisterBenchmark(
+            (std::string("BM_Cuadro/") + nombres[modo] + sufijo).c_str(), BM_Cuadro, modo));
+    cuadro(benchmark::RegisterBenchmark(("BM_CuadroReferencia" + sufijo).c_str(), BM_CuadroReferencia));
     return true;
 }();
 

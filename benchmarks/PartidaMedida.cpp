@@ -12,6 +12,7 @@
 #include <string>
 
 #include "SistemaPrueba.h"
+#include "core/Escala.h"
 #include "core/Juego.h"
 
 namespace fs = std::filesystem;
@@ -93,11 +94,13 @@ void PartidaMedida::disparar(Juego& juego) {
         juego.actualizar(PASO);
 }
 
+// En píxeles de 800 x 600: a escala n, el clic cae n veces más lejos.
 void PartidaMedida::clic(Juego& juego, int x, int y) {
     SDL_Event e = {};
+    const int escala = Escala::getInstance()->getFactor();
     e.button.button = SDL_BUTTON_LEFT;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
+    e.button.x = static_cast<Uint16>(x * escala);
+    e.button.y = static_cast<Uint16>(y * escala);
     e.type = SDL_MOUSEBUTTONDOWN;
     juego.manejarEvento(&e);
     e.type = SDL_MOUSEBUTTONUP;
