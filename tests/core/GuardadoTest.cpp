@@ -9,16 +9,14 @@
 #include "core/Configuracion.h"
 #include "screens/MejorPuntaje.h"
 
-// Los ajustes y el puntaje se leen como se escriben, también a mano; una línea ajena rechaza el archivo
+// Los ajustes y el puntaje se leen también escritos a mano; una línea ajena rechaza el archivo
 // entero, con su número. La escritura crea las carpetas, no deja temporales y falla diciendo por qué.
-TEST(Guardado, LoEscritoSeLeeIgualLoAjenoSeRechazaYLaEscrituraEsEntera) {
-    Configuracion::Ajustes a, b;
-    a.modo = Configuracion::SUAVE, a.luces[2] = false, a.velocidad = 0, a.escala = 0;
+TEST(Guardado, EscritosAManoAjenosYEscrituraEntera) {
+    Configuracion::Ajustes b;
+    b.modo = Configuracion::SUAVE;
     std::string motivo, fecha;
-    ASSERT_TRUE(Configuracion::interpretar(Configuracion::escribir(a), b, motivo)) << motivo;
-    EXPECT_EQ(Configuracion::escribir(b), Configuracion::escribir(a));
     ASSERT_TRUE(Configuracion::interpretar("\tvelocidad=0,25\r\n\n# escala = 9\nescala = 3", b, motivo));
-    EXPECT_TRUE(b.velocidad == 1 && b.escala == 3 && b.modo == Configuracion::SUAVE && !b.luces[2]);
+    EXPECT_TRUE(b.velocidad == 1 && b.escala == 3 && b.modo == Configuracion::SUAVE && b.luces[2]);
     const std::pair<std::string, std::string> ajustes[] = {
         {"modo: plano\n", "línea 1: no es «clave = valor»"}, {"\n = suave\n", "línea 2: no es «clave = valor»"},
         {std::string("modo = plano\0\n", 14), "línea 1: no es «clave = valor»"}, {"luz difusa = si\n", ""},

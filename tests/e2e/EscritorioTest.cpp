@@ -21,7 +21,6 @@ TEST(Escritorio, OpcionesDeLaLineaDeOrdenes) {
     for (const char* o : {"Uso: vorlix-quintar [OPCIÓN]...\n", "\n  --ventana ", "\n  --pantalla-completa ",
                           "\n  --escala N|auto ", "\n  --sin-configuracion ", "\n  --version "})
         EXPECT_NE(ayuda.find(o), std::string::npos) << o;
-    // Un error es una línea y el uso, en la salida de error, y el estado 2.
     const std::tuple<std::vector<std::string>, int, std::string, std::string> casos[] = {
         {{"--version"}, 0, version, ""}, {{"--escala", "4", "--sin-configuracion", "--ventana", "--help"}, 0, ayuda, ""},
         {{"--ventana", "-h"}, 2, "", "opción desconocida: -h"}, {{"--escala"}, 2, "", "--escala necesita N|auto"},
@@ -37,8 +36,7 @@ TEST(Escritorio, EscalaAutomaticaAlDoble) {
     Sesion s({}, true, JUEGO, {"--ventana", "--escala", "auto"});
     const Captura c = s.esperar([](const Captura& c) { return leerContador(c, 670, 420, 2) == 20; }, 30);
     EXPECT_TRUE(c.ancho == 1600 && c.alto == 1200 && leerContador(c, 690, 530, 2) == 0 && leerContador(c, 750, 420, 2) == 1);
-    // 4 píxeles no giran el cañón (como 2 a escala 1) y 6 sí (como 3). La velocidad escrita dice
-    // que el movimiento llegó; el aro movido, que hubo otro cuadro.
+    // 4 píxeles no giran el cañón (como 2 a 1x) y 6 sí (como 3): la velocidad dice que llegaron.
     const auto mover = [&](int x, bool teclaAntes, const char* velocidad) {
         s.x.moverYTocar(s.ventana, x, 600, "KP_Add", teclaAntes);
         EXPECT_TRUE(s.juego->esperarSalida(std::string("Velocidad actual: ") + velocidad, 30));
@@ -50,9 +48,13 @@ TEST(Escritorio, EscalaAutomaticaAlDoble) {
     EXPECT_TRUE(igual(mover(14, false, "1.5")));
     mover(20, true, "2.0");
     EXPECT_FALSE(igual(s.esperar([&](const Captura& c) { return !igual(c); }, 30)));
-    // "Ayuda" en su lugar al doble abre la página.
+    // "Ayuda" en su lugar al doble abre la página. La escala pedida se guarda: sin --escala, otra vez al doble.
     const MapaBits ayuda(RAIZ_REPOSITORIO "/resources/ayuda.bmp");
     s.x.clic(s.ventana, 1400, 564);
     const auto abierta = [&](const Captura& c) { return coincidenciaRectangulo(c, ayuda, 80, 60, 2) > 0.8; };
     EXPECT_TRUE(abierta(s.esperar(abierta, 30)));
+    s.x.tocarTecla(s.ventana, "Escape");
+    EXPECT_EQ(s.juego->esperarFin(10), 0);
+    s.arrancar({"--ventana"});
+    EXPECT_EQ(s.x.capturar(s.ventana).ancho, 1600);
 }
