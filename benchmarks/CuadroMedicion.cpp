@@ -6,6 +6,7 @@
 
 #include "ContadorReservas.h"
 #include "CuadroReferencia.h"
+#include "Escalada.h"
 #include "Estadisticas.h"
 #include "InformeProporciones.h"
 #include "PartidaMedida.h"
@@ -13,7 +14,8 @@
 #include "core/Juego.h"
 #include "playfield/ModoRender.h"
 
-// Un cuadro completo a 800 x 600 con el renderizador por software: la
+// Un cuadro completo a 800 x 600 (o a la escala de VQ_ESCALA, con el nombre
+// terminado en /2x...) con el renderizador por software: la
 // actualización y el dibujo, con el intercambio de búferes. Cada repetición
 // es un solo cuadro, así la mediana y el p99 son los de los cuadros.
 // Las mediciones con fuegos van antes: cerrar el cartel de ganar los apaga.
@@ -136,17 +138,20 @@ benchmark::internal::Benchmark* cuadro(benchmark::internal::Benchmark* medicion)
 const bool REGISTRADAS = [] {
     const char* const nombres[CANTIDAD_MODOS] = {"wireframe", "facetado", "interpolado",
                                                  "texturado"};
+    const std::string escala = Escalada::sufijo();
     for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
         cuadro(benchmark::RegisterBenchmark(
-            (std::string("BM_CuadroConFuegos/") + nombres[modo]).c_str(), BM_CuadroConFuegos, modo));
+            (std::string("BM_CuadroConFuegos/") + nombres[modo] + escala).c_str(), BM_CuadroConFuegos,
+            modo));
     for (int modo = 0; modo < CANTIDAD_MODOS; modo++)
-        cuadro(benchmark::RegisterBenchmark((std::string("BM_Cuadro/") + nombres[modo]).c_str(),
-                                            BM_Cuadro, modo));
-    cuadro(benchmark::RegisterBenchmark("BM_CuadroGrabando/texturado", BM_CuadroGrabando,
-                                        Modo::TEXTURADO));
+        cuadro(benchmark::RegisterBenchmark(
+            (std::string("BM_Cuadro/") + nombres[modo] + escala).c_str(), BM_Cuadro, modo));
+    cuadro(benchmark::RegisterBenchmark(("BM_CuadroGrabando/texturado" + escala).c_str(),
+                                        BM_CuadroGrabando, Modo::TEXTURADO));
     for (bool conFuegos : {false, true}) {
         for (int modo = 0; modo < CANTIDAD_MODOS; modo++) {
-            const std::string sufijo = std::string(conFuegos ? "ConFuegos/" : "/") + nombres[modo];
+            const std::string sufijo =
+                std::string(conFuegos ? "ConFuegos/" : "/") + nombres[modo] + escala;
             cuadro(benchmark::RegisterBenchmark(("BM_CuadroReferencia" + sufijo).c_str(),
                                                 BM_CuadroReferencia, modo, conFuegos));
             InformeProporciones::comparar("BM_Cuadro" + sufijo, "BM_CuadroReferencia" + sufijo);

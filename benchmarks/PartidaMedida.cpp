@@ -12,6 +12,7 @@
 #include <string>
 
 #include "SistemaPrueba.h"
+#include "core/Escala.h"
 #include "core/Juego.h"
 #include "core/Oido.h"
 #include "core/Sonido.h"
@@ -108,11 +109,13 @@ void PartidaMedida::actualizar(Juego& juego) {
     oido().escuchar(juego);
 }
 
+// En píxeles de 800 x 600: a escala n, el clic cae n veces más lejos.
 void PartidaMedida::clic(Juego& juego, int x, int y) {
     SDL_Event e = {};
+    const int escala = Escala::getInstance()->getFactor();
     e.button.button = SDL_BUTTON_LEFT;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
+    e.button.x = static_cast<Uint16>(x * escala);
+    e.button.y = static_cast<Uint16>(y * escala);
     e.type = SDL_MOUSEBUTTONDOWN;
     juego.manejarEvento(&e);
     e.type = SDL_MOUSEBUTTONUP;

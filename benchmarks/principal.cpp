@@ -1,18 +1,23 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 #include "Arranque.h"
-#include "core/Opciones.h"
+#include "CarpetaUsuario.h"
+#include "Escalada.h"
 #include "InformeProporciones.h"
 #include "Instrucciones.h"
 #include "ServidorX.h"
+#include "core/Opciones.h"
+#include "core/Ventana.h"
 
-// Las mediciones dibujan con Mesa en un Xvfb propio, como las pruebas. El
-// servidor queda vivo hasta el final del proceso: SDL lo usa al salir. Con
-// una opción del arranque, el proceso es el hijo que mide un arranque.
+// Las mediciones dibujan con Mesa en un Xvfb propio, como las pruebas, con la
+// escala de VQ_ESCALA (1 si no está). El servidor queda vivo hasta el final
+// del proceso: SDL lo usa al salir. Con una opción del arranque, el proceso
+// es el hijo que mide un arranque.
 // El sonido se mezcla como en el juego, en el hilo de audio de SDL, y va a
 // /dev/null por el controlador de disco si no se elige otro; con
 // --sin-sonido se mide el juego sin él.
@@ -24,11 +29,14 @@ int main(int argc, char** argv) {
         Opciones::getInstance()->setSonido(false);
         argv[--argc] = nullptr;
     }
+    const int escala = Escalada::escala();
+    Opciones::getInstance()->setEscala(escala);
     if (argc == 3 && std::strcmp(argv[1], Arranque::OPCION_JUEGO) == 0)
         return Arranque::juego(std::atoi(argv[2]));
     if (argc == 3 && std::strcmp(argv[1], Arranque::OPCION_PISO) == 0)
         return Arranque::piso(std::atoi(argv[2]));
-    new ServidorX(1280, 720);
+    const CarpetaUsuario usuario(false);
+    new ServidorX(std::max(1280, escala * Ventana::ANCHO + 100), std::max(720, escala * Ventana::ALTO + 100));
     if (argc == 2 && std::strcmp(argv[1], Instrucciones::OPCION) == 0) return Instrucciones::correr();
     // La tabla de las proporciones va con la salida de consola; con otro
     // formato, el informe de siempre.

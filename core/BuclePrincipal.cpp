@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/Grabadora.h"
+#include "core/Configuracion.h"
 #include "core/Juego.h"
 #include "core/Sistema.h"
 #include "screens/CargadorNivel.h"
@@ -15,6 +16,7 @@ void BuclePrincipal::iniciar() {
     std::printf("Frecuencia de proceso: %d\n\n", static_cast<int>(static_cast<uint32_t>(frecuencia)));
     std::fflush(stdout);
     Juego* juego = Juego::getInstance();
+    Configuracion::getInstance()->aplicar(*juego);
     CargadorNivel cargador;
     cargador.cargarNivel(*juego, "resources/pantalla1.txt");
     Grabadora::getInstance()->empezar();
@@ -66,6 +68,7 @@ int BuclePrincipal::ejecutar() {
             frecuencia = Sistema::frecuenciaContador();
         }
     }
+    Configuracion::getInstance()->guardar(*Juego::getInstance());
     Juego::getInstance()->salir();
     return 0;
 }

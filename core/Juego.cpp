@@ -10,6 +10,8 @@
 #include "core/Camara.h"
 #include "core/Canion.h"
 #include "core/Grabadora.h"
+#include "core/Configuracion.h"
+#include "core/Escala.h"
 #include "core/Iluminacion.h"
 #include "core/Opciones.h"
 #include "core/Sistema.h"
@@ -71,7 +73,8 @@ void Juego::abrirVentana() {
     Uint32 banderas = SDL_HWSURFACE | SDL_OPENGLBLIT | SDL_ASYNCBLIT;
     if (respuesta != Sistema::Respuesta::No) banderas |= SDL_FULLSCREEN;
     Grabadora::getInstance()->anotarPantalla(respuesta != Sistema::Respuesta::No);
-    pantalla = SDL_SetVideoMode(Ventana::ANCHO, Ventana::ALTO, 24, banderas);
+    const int escala = Escala::getInstance()->elegir(Configuracion::getInstance()->getEscala());
+    pantalla = SDL_SetVideoMode(Ventana::ANCHO * escala, Ventana::ALTO * escala, 24, banderas);
     if (pantalla == nullptr) {
         std::printf("No se puede definir el \"video mode\": %s\n", SDL_GetError());
         std::exit(1);
@@ -267,11 +270,13 @@ void Juego::dibujar() {
     glPopMatrix();
     glDisable(GL_LIGHTING);
 
+    // La capa 2D se mide en píxeles de 800 x 600 a cualquier escala.
     const SDL_Surface* ventana = SDL_GetVideoSurface();
+    const double escala = Escala::getInstance()->getFactor();
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, ventana->w, 0, ventana->h, -1, 1);
+    glOrtho(0, ventana->w / escala, 0, ventana->h / escala, -1, 1);
     Interfaz* interfaz = Interfaz::getInstance();
     interfaz->setFps(fps);
     interfaz->dibujar();

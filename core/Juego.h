@@ -48,6 +48,9 @@ public:
     void seleccionarCamara(int indice);
     void alternarPausa();
     void setIndiceVelocidad(int i);
+    // Como setIndiceVelocidad, sin anunciarlo: la velocidad guardada al arrancar.
+    void restaurarVelocidad(int i) { indiceVelocidad = i; }
+    int getIndiceVelocidad() const { return indiceVelocidad; }
     void apagarFuegos() { fuegosActivos = false; }
     bool isFuegosActivos() const { return fuegosActivos; }
     bool isSonido() const { return sonido; }

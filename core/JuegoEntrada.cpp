@@ -3,7 +3,9 @@
 #include <iostream>
 
 #include "core/Canion.h"
+#include "core/Configuracion.h"
 #include "core/Consola.h"
+#include "core/Escala.h"
 #include "core/Iluminacion.h"
 #include "core/Juego.h"
 #include "playfield/ModoRender.h"
@@ -153,16 +155,23 @@ void Juego::alternarCamara() {
 void Juego::teclaLiberada(const SDL_Event* evento) {
     teclaRetenida = false;
     const SDLKey tecla = evento->key.keysym.sym;
-    if (tecla == SDLK_ESCAPE || tecla == SDLK_q) std::exit(0);
+    if (tecla == SDLK_ESCAPE || tecla == SDLK_q) {
+        Configuracion::getInstance()->guardar(*this);
+        std::exit(0);
+    }
 }
 
 void Juego::movimientoMouse(const SDL_Event* evento) {
-    // Divisiones enteras truncadas: un movimiento corto no gira nada.
+    // Divisiones enteras truncadas: un movimiento corto no gira nada. A
+    // escala n el movimiento se divide antes por n, también truncado: n × x
+    // píxeles giran lo mismo que x a escala 1.
+    const Escala* escala = Escala::getInstance();
+    const int x = escala->reducir(evento->motion.xrel), y = escala->reducir(evento->motion.yrel);
     if (botonDerecho) {
-        rotacionZ += static_cast<float>(evento->motion.xrel / 2);
-        rotacionX += static_cast<float>(evento->motion.yrel / 2);
+        rotacionZ += static_cast<float>(x / 2);
+        rotacionX += static_cast<float>(y / 2);
     } else {
-        canion->rotar(static_cast<float>(evento->motion.xrel / 3));
+        canion->rotar(static_cast<float>(x / 3));
     }
 }
 
@@ -179,8 +188,9 @@ void Juego::botonLiberado(const SDL_Event* evento) {
         if (!botonIzquierdo) return;
         botonIzquierdo = false;
         // Un clic que toma una imagen no dispara, aunque el juego esté listo.
-        if (!Interfaz::getInstance()->click(evento->button.x, evento->button.y) && estado == LISTO)
-            disparar();
+        const Escala* escala = Escala::getInstance();
+        const int x = escala->reducir(evento->button.x), y = escala->reducir(evento->button.y);
+        if (!Interfaz::getInstance()->click(x, y) && estado == LISTO) disparar();
     } else if (evento->button.button == SDL_BUTTON_RIGHT) {
         botonDerecho = false;
     }

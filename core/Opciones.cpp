@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/Escala.h"
+
 namespace {
 
 const char* const PROGRAMA = "vorlix-quintar";
@@ -68,6 +70,18 @@ const Definicion DEFINICIONES[] = {
          o.setSonido(false);
          return true;
      }},
+    {"--escala", "N|auto", "N veces más grande (1 a 4; auto, lo que quepa)",
+     [](Opciones& o, const char* valor) {
+         int escala = 1;
+         if (!Escala::interpretar(valor, escala)) return false;
+         o.setEscala(escala);
+         return true;
+     }},
+    {"--sin-configuracion", nullptr, "sin leer ni guardar ajustes ni mejor puntaje",
+     [](Opciones& o, const char*) {
+         o.setSinConfiguracion(true);
+         return true;
+     }},
 };
 
 void uso(std::FILE* salida) {
@@ -83,6 +97,11 @@ void uso(std::FILE* salida) {
     }
     std::fprintf(salida, "  %-26s %s\n  %-26s %s\n", "--help", "muestra esta ayuda y termina",
                  "--version", "muestra la versión y termina");
+    std::fprintf(salida,
+                 "\nAl salir guarda el modo de dibujo, las luces, la velocidad y la escala en\n"
+                 "$XDG_CONFIG_HOME/vorlix-quintar/ajustes.txt (si no, en ~/.config/...).\n"
+                 "El mejor puntaje, con su fecha, queda en\n"
+                 "$XDG_DATA_HOME/vorlix-quintar/mejor-puntaje.txt (si no, en ~/.local/share/...).\n");
 }
 
 }  // namespace

@@ -3,14 +3,16 @@
 
 #include <string>
 
-// Lo que se pide en la línea de órdenes. Sin opciones, el juego es el de
-// siempre: pregunta por la pantalla completa y no guarda nada.
+// Lo que se pide en la línea de órdenes. Sin opciones, el juego pregunta
+// por la pantalla completa y usa los ajustes guardados.
 class Opciones {
 public:
     enum class Pantalla { Preguntar, Ventana, Completa };
     // Jugar: seguir con el juego; Salir: terminar con 0 (la ayuda, la
     // versión); Error: terminar con 2 (ya se dijo por qué en la salida de error).
     enum class Resultado { Jugar, Salir, Error };
+    // Sin --escala vale la de los ajustes guardados.
+    static constexpr int ESCALA_NO_PEDIDA = -1;
 
     static Opciones* getInstance();
 
@@ -33,6 +35,12 @@ public:
     void setSalirAlFinal() { salirAlFinal = true; }
     bool isDetenerEnMarcas() const { return detenerEnMarcas; }
     void setDetenerEnMarcas() { detenerEnMarcas = true; }
+    // 1 a 4, Escala::AUTOMATICA o ESCALA_NO_PEDIDA.
+    int getEscala() const { return escala; }
+    void setEscala(int e) { escala = e; }
+    // Ni se leen ni se guardan los ajustes y el mejor puntaje.
+    bool isSinConfiguracion() const { return sinConfiguracion; }
+    void setSinConfiguracion(bool s) { sinConfiguracion = s; }
 
 private:
     Pantalla pantalla = Pantalla::Preguntar;
@@ -42,6 +50,8 @@ private:
     bool salirAlFinal = false;
     bool detenerEnMarcas = false;
     bool sonido = true;
+    int escala = ESCALA_NO_PEDIDA;
+    bool sinConfiguracion = false;
 };
 
 #endif

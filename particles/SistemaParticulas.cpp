@@ -10,6 +10,7 @@
 
 #include "assets/FilasSinRelleno.h"
 #include "assets/RgbImage.h"
+#include "core/Escala.h"
 #include "core/Sistema.h"
 #include "playfield/Gvector.h"
 
@@ -134,12 +135,14 @@ void SistemaParticulas::render() {
     // Sin la extensión no hay funciones de parámetros de punto que llamar.
     if (!listo) return;
     parametroPuntoVector(GL_POINT_DISTANCE_ATTENUATION_ARB, ATENUACION);
-    parametroPunto(GL_POINT_FADE_THRESHOLD_SIZE_ARB, 60.0f);
+    // Los tamaños van en píxeles: a escala n, n veces más grandes para verse igual.
+    const float escala = static_cast<float>(Escala::getInstance()->getFactor());
+    parametroPunto(GL_POINT_FADE_THRESHOLD_SIZE_ARB, 60.0f * escala);
     parametroPunto(GL_POINT_SIZE_MIN_ARB, 1.0f);
     parametroPunto(GL_POINT_SIZE_MAX_ARB, tamanioMaximo);
     glTexEnvf(GL_POINT_SPRITE_ARB, GL_COORD_REPLACE_ARB, 1.0f);
     glEnable(GL_POINT_SPRITE_ARB);
-    glPointSize(tamanioPunto);
+    glPointSize(tamanioPunto * escala);
     glColor3f(color.x, color.y, color.z);
     glBegin(GL_POINTS);
     for (const Particula* p = activas; p; p = p->siguiente)

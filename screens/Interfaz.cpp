@@ -8,6 +8,7 @@
 #include "core/Ventana.h"
 #include "playfield/ModoRender.h"
 #include "screens/Imagen2D.h"
+#include "screens/MejorPuntaje.h"
 #include "screens/NumerosLinea.h"
 
 namespace {
@@ -69,6 +70,7 @@ Interfaz::Interfaz() {
     salirAyuda = new Imagen2D(550, 420, Z_TICK, 140, 35, "resources/salir_button.bmp");
     menu = new Imagen2D(640, 0, Z_MENU, 160, Ventana::ALTO, "resources/menu.bmp");
     crearTicks();
+    mejorPuntaje = new MejorPuntaje();
 
     for (Imagen2D* i : {imagenGanar, imagenPerder, paginaAjustes, paginaAyuda, salirAjustes,
                         salirAyuda}) {
@@ -94,14 +96,17 @@ void Interfaz::reiniciar(int n) {
     bolas = n;
 }
 
+// Los dos carteles terminan la partida: sus puntos pueden ser el mejor puntaje.
 void Interfaz::mostrarGanar() {
     imagenGanar->setVisible(true);
     imagenGanar->setActiva(true);
+    mejorPuntaje->registrar(puntos);
 }
 
 void Interfaz::mostrarPerder() {
     imagenPerder->setVisible(true);
     imagenPerder->setActiva(true);
+    mejorPuntaje->registrar(puntos);
 }
 
 bool Interfaz::click(int x, int y) {
@@ -271,4 +276,5 @@ void Interfaz::dibujar() const {
     for (const Imagen2D* t : ticks) t->dibujar();
     imagenPerder->dibujar();
     imagenGanar->dibujar();
+    if (imagenPerder->isVisible() || imagenGanar->isVisible()) mejorPuntaje->dibujar();
 }

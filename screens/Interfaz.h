@@ -2,6 +2,7 @@
 #define VQ_INTERFAZ_H
 
 class Imagen2D;
+class MejorPuntaje;
 
 // Todo lo que se dibuja plano sobre la escena: el panel lateral con sus
 // contadores y botones, la ayuda, los ajustes y los carteles de ganar y perder.
@@ -82,6 +83,7 @@ private:
     Imagen2D* salirAyuda;
     Imagen2D* menu;
     Imagen2D* ticks[CANTIDAD_TICKS];
+    MejorPuntaje* mejorPuntaje;
 };
 
 #endif

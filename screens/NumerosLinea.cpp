@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <cstring>
 
+#include "core/Escala.h"
+
 namespace {
 
 // Por cifra: abajo izquierda, arriba izquierda, arriba, arriba derecha,
@@ -38,10 +40,14 @@ void NumerosLinea::dibujarSegmento(int segmento, double tamanio) const {
     glEnd();
 }
 
+void NumerosLinea::pincel(float rojo, float verde, float azul) const {
+    glColor3f(rojo, verde, azul);
+    glLineWidth(ANCHO_LINEA * static_cast<float>(Escala::getInstance()->getFactor()));
+}
+
 void NumerosLinea::dibujarDigito(int digito, double tamanio, float rojo, float verde,
                                  float azul) const {
-    glColor3f(rojo, verde, azul);
-    glLineWidth(ANCHO_LINEA);
+    pincel(rojo, verde, azul);
     for (int s = 0; s < 7; s++) {
         if (segmentos[digito][s] == 1) dibujarSegmento(s, tamanio);
     }
@@ -55,8 +61,7 @@ void NumerosLinea::dibujarNumero(int valor, double tamanio, float x, float y) co
     // En 64 bits, el valor absoluto del menor entero también cabe.
     long long resto = valor;
     if (resto < 0) {
-        glColor3f(ROJO, VERDE, AZUL);
-        glLineWidth(ANCHO_LINEA);
+        pincel(ROJO, VERDE, AZUL);
         dibujarSegmento(SEGMENTO_MEDIO, tamanio);
         glTranslatef(paso, 0.0f, 0.0f);
         resto = -resto;
@@ -74,6 +79,20 @@ void NumerosLinea::dibujarNumero(int valor, double tamanio, float x, float y) co
             dibujarDigito(cifras[--cantidad], tamanio, ROJO, VERDE, AZUL);
             glTranslatef(paso, 0.0f, 0.0f);
         }
+    }
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void NumerosLinea::dibujarTexto(const char* texto, double tamanio, float x, float y) const {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glTranslatef(x, y, PROFUNDIDAD);
+    pincel(ROJO, VERDE, AZUL);
+    for (const char* c = texto; *c != '\0'; c++) {
+        if (*c >= '0' && *c <= '9') dibujarDigito(*c - '0', tamanio, ROJO, VERDE, AZUL);
+        if (*c == '-') dibujarSegmento(SEGMENTO_MEDIO, tamanio);
+        glTranslatef(static_cast<float>(tamanio), 0.0f, 0.0f);
     }
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

@@ -16,11 +16,16 @@ public:
     // Un negativo lleva un signo menos antes de las cifras de su valor absoluto.
     void dibujarNumero(int valor, double tamanio, float x, float y) const;
     void dibujarDigito(int digito, double tamanio, float rojo, float verde, float azul) const;
+    // Cifras y guiones (el segmento del medio) desde (x, y); cualquier otro
+    // carácter deja su celda vacía.
+    void dibujarTexto(const char* texto, double tamanio, float x, float y) const;
     bool encendido(int digito, int segmento) const { return segmentos[digito][segmento] == 1; }
 
 private:
     NumerosLinea();
     void dibujarSegmento(int segmento, double tamanio) const;
+    // El color y el ancho de línea, que a escala n es n veces el de siempre.
+    void pincel(float rojo, float verde, float azul) const;
 
     int segmentos[10][7];
 };

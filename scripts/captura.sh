@@ -36,7 +36,8 @@ done
 export DISPLAY=":$(head -n1 "$temporal/pantalla")"
 
 cd "$raiz"
-"$compilacion/vorlix-quintar" >"$temporal/salida" 2>&1 </dev/null &
+# Sin los ajustes ni el mejor puntaje de quien la saca: la captura es la de siempre.
+"$compilacion/vorlix-quintar" --sin-configuracion >"$temporal/salida" 2>&1 </dev/null &
 juego=$!
 
 # Una ventana visible con ese título exacto, o el fin del script.

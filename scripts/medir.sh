@@ -13,7 +13,8 @@
 # cada modo, con fuegos y sin ellos (no dependen de la carga de la máquina),
 # e imprime la tabla. Deja los volcados de callgrind en
 # build/instrucciones/. VQ_COMPILACION elige la carpeta de compilación
-# (build/ si no se dice).
+# (build/ si no se dice) y VQ_ESCALA=2 mide a escala 2 (los cuadros,
+# BM_Cuadro/<modo>/2x).
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 compilacion="${VQ_COMPILACION:-$raiz/build}"

@@ -41,6 +41,8 @@ if [ -z "$valgrind" ]; then
   printf '0\n' | tee "$dir/juego/resources/pantalla2.txt" >"$dir/juego/resources/pantalla3.txt"
 fi
 cd "$dir/juego"
+# Los ajustes y el mejor puntaje van en la carpeta de la corrida, no en los de quien la lanza.
+export XDG_CONFIG_HOME="$dir/usuario/config" XDG_DATA_HOME="$dir/usuario/datos"
 orden=("$raiz/build/vorlix-quintar")
 if [ -n "$valgrind" ]; then
   # softpipe: valgrind no sigue bien el código que LLVM genera en llvmpipe.

@@ -58,23 +58,25 @@ int PintorAyuda::columnaIzquierda(Lienzo& l) {
         normal.escribir(l, PIEZAS[t], x + 18, base, TAM, Paleta::TINTA);
     }
     y = parrafo(l,
-                "Cada toque de la bola suma los puntos de la pieza, aunque se repita en el "
-                "mismo tiro. Cuando la bola sale por abajo acaba el tiro y desaparecen las "
-                "piezas golpeadas.",
+                "Cada toque suma, aunque se repita. Al salir la bola por abajo se van las "
+                "golpeadas.",
                 IZQUIERDA, y + 40, COLUMNA);
     y = encabezado(l, "Bolas", IZQUIERDA, y + SEPARACION);
     y = parrafo(l,
-                "Empiezas con 20 y cada tiro gasta una; sin bolas sigues tirando y la cuenta "
-                "baja de cero. Mientras el aro de abajo retiene la bola, quieta hasta que el "
-                "aro se aparta, ganas una bola en cada actualización (unas 29 por segundo).",
+                "Empiezas con 20 y cada tiro gasta una; sin bolas la cuenta baja de cero. "
+                "Mientras el aro retiene la bola, quieta hasta que se aparta, ganas una bola "
+                "por actualización (unas 29 por segundo).",
                 IZQUIERDA, y, COLUMNA);
     y = encabezado(l, "Niveles", IZQUIERDA, y + SEPARACION);
+    y = parrafo(l,
+                "Al superar el 3 sale el cartel de victoria, con fuegos, y vuelves al nivel "
+                "1. Si superas el 1 o el 2 sin bolas sale el de derrota y el próximo tiro pasa "
+                "al nivel siguiente. Los dos carteles dan 20 bolas y 0 puntos; un clic los quita.",
+                IZQUIERDA, y, COLUMNA);
+    y = encabezado(l, "Lo que se guarda", IZQUIERDA, y + SEPARACION);
     return parrafo(l,
-                   "Al superar el 3 sale el cartel de victoria, con fuegos artificiales, y "
-                   "vuelves al nivel 1 con 20 bolas y 0 puntos. Al superar el 1 o el 2 pasas "
-                   "al siguiente si te queda alguna bola; si no, sale el cartel de derrota, "
-                   "vuelves a 20 bolas y 0 puntos y el tablero queda vacío: el próximo tiro "
-                   "pasa al nivel siguiente. Un clic quita el cartel.",
+                   "Al salir, el modo, las luces, la velocidad y la escala. El mejor puntaje, "
+                   "con su fecha, sale bajo el cartel. Opciones: vorlix-quintar --help.",
                    IZQUIERDA, y, COLUMNA);
 }
 

@@ -32,17 +32,18 @@ double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& 
 }
 
 double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBits& imagen, int x,
-                              int y) {
+                              int y, int escala) {
     int iguales = 0;
     for (int f = 0; f < imagen.alto; f++)
         for (int c = 0; c < imagen.ancho; c++)
-            iguales += parecidos(captura.desdeAbajo(x + c, y + imagen.alto - 1 - f), imagen.pixel(c, f), 24);
+            iguales += parecidos(captura.desdeAbajo(escala * (x + c), escala * (y + imagen.alto - 1 - f)),
+                                 imagen.pixel(c, f), 24);
     return static_cast<double>(iguales) / (imagen.ancho * imagen.alto);
 }
 
-bool mismasFilas(const EscritorioX::Captura& a, const EscritorioX::Captura& b, int y0, int y1) {
-    for (int y = y0; y < y1; y++)
-        for (int x = 0; x < 640; x++)
+bool mismasFilas(const EscritorioX::Captura& a, const EscritorioX::Captura& b, int y0, int y1, int escala) {
+    for (int y = y0 * escala; y < y1 * escala; y++)
+        for (int x = 0; x < 640 * escala; x++)
             if (!parecidos(a.desdeAbajo(x, y), b.desdeAbajo(x, y), 0)) return false;
     return true;
 }
@@ -65,12 +66,12 @@ bool trazo(const EscritorioX::Captura& c, double x, double y) {
 
 }  // namespace
 
-int leerContador(const EscritorioX::Captura& captura, int x, int y) {
+int leerContador(const EscritorioX::Captura& captura, int x, int y, int escala) {
     int valor = 0, signo = 1, celdas = 0;
     for (int celda = 0;; celda++) {
         int bits = 0;
         for (int s = 0; s < 7; s++)
-            bits |= trazo(captura, x + 15 * celda + SEGMENTOS[s][0], y + SEGMENTOS[s][1]) << s;
+            bits |= trazo(captura, escala * (x + 15 * celda + SEGMENTOS[s][0]), escala * (y + SEGMENTOS[s][1])) << s;
         if (bits == 0) break;
         if (celda == 0 && bits == 0x40) {
             signo = -1;

@@ -11,6 +11,8 @@
 
 #include "Ayudas.h"
 #include "core/Camara.h"
+#include "core/Canion.h"
+#include "core/Escala.h"
 #include "core/Juego.h"
 #include "playfield/Gvector.h"
 #include "playfield/ModoRender.h"
@@ -78,4 +80,24 @@ TEST(Entrada, TeclasDeUnaVezLucesConsolaVelocidadesYCamaras) {
     EXPECT_TRUE(juego.getRotacionZ() == 0.0f && juego.getCamaraActual() == 1);
     juego.manejarEvento(&y);  // "y" vuelve a la cámara 0
     EXPECT_TRUE(juego.isCamaraFija() && juego.getCamaraActual() == 0);
+}
+
+// A escala 2 el ratón llega dividido por 2: 2x y 2x ± 1 píxeles giran el cañón y la vista como x a escala 1.
+TEST(Entrada, AEscala2ElDobleDePixelesGiraLoMismo) {
+    Juego& juego = Ayudas::juego();
+    SDL_Event derecho = {SDL_MOUSEBUTTONDOWN}, suelta = {SDL_MOUSEBUTTONUP};
+    derecho.button.button = suelta.button.button = SDL_BUTTON_RIGHT;
+    const auto girar = [&](int escala, int pixeles) {
+        Escala::getInstance()->elegir(escala);
+        juego.getCanion().rotar(-juego.getCanion().getAngulo());
+        SDL_Event m = Ayudas::movimiento(pixeles, -pixeles);
+        const float z = juego.getRotacionZ(), x = juego.getRotacionX();
+        for (SDL_Event* e : {&m, &derecho, &m, &suelta}) juego.manejarEvento(e);
+        return std::array<float, 3>{juego.getCanion().getAngulo(), juego.getRotacionZ() - z, juego.getRotacionX() - x};
+    };
+    for (int x : {-11, -7, -4, -3, -2, 2, 3, 4, 5, 7, 11}) {
+        const std::array<float, 3> uno = girar(1, x);
+        EXPECT_TRUE(uno[0] == x / 3 && girar(2, 2 * x) == uno && girar(2, 2 * x + (x > 0 ? 1 : -1)) == uno) << x;
+    }
+    Escala::getInstance()->elegir(1);
 }

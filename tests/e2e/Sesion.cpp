@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <thread>
@@ -13,10 +14,17 @@ Sesion::Sesion(const Recursos& recursos, bool contestar, const std::string& prog
                const std::vector<std::string>& argumentos) {
     for (const auto& [nombre, bytes] : recursos) carpeta.escribir("resources/" + nombre, bytes);
     carpeta.enlazarRecursos();
+    arrancar(argumentos, contestar, programa);
+}
+
+void Sesion::arrancar(const std::vector<std::string>& argumentos, bool contestar, const std::string& programa) {
     juego = std::make_unique<ProcesoJuego>(carpeta.ruta(), programa, argumentos);
-    dialogo = x.esperarVentana("Pantalla Completa");
-    if (dialogo == 0 || !contestar) return;
-    x.tocarTecla(dialogo, "n");
+    dialogo = ventana = 0;
+    if (std::find(argumentos.begin(), argumentos.end(), "--ventana") == argumentos.end()) {
+        dialogo = x.esperarVentana("Pantalla Completa");
+        if (dialogo == 0 || !contestar) return;
+        x.tocarTecla(dialogo, "n");
+    }
     esperarQue([&] { return (ventana = x.esperarVentana("Vorlix Quintar", 0)) != 0 || juego->esperarFin(0) >= 0; });
 }
 
