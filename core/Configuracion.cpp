@@ -89,29 +89,59 @@ std::string Configuracion::escribir(const Ajustes& a) {
     return texto;
 }
 
-void Configuracion::aplicar(Juego& juego) const {
-    if (!leidos) return;
-    ModoRender::getInstance()->elegir(ajustes.modo == PLANO, ajustes.modo == SUAVE,
-                                      ajustes.modo == TEXTURADO, ajustes.modo == ALAMBRE);
+std::string Configuracion::describir(const Ajustes& a) {
+    std::string texto = MODOS[a.modo];
+    for (bool luz : a.luces) texto += luz ? " 1" : " 0";
+    return texto + " " + VELOCIDADES[a.velocidad] + " " + std::to_string(a.escala);
+}
+
+bool Configuracion::leerDescripcion(const std::vector<std::string>& p, Ajustes& a) {
+    if (p.size() != 6) return false;
+    a.modo = buscar(p[0], MODOS, 4);
+    a.velocidad = buscar(p[4], VELOCIDADES, Juego::CANTIDAD_VELOCIDADES);
+    bool luces = true;
+    for (int i = 0; i < 3; i++) {
+        luces = luces && (p[1 + i] == "1" || p[1 + i] == "0");
+        a.luces[i] = p[1 + i] == "1";
+    }
+    if (p[5].size() != 1 || p[5][0] < '1' || p[5][0] > '4') return false;
+    a.escala = p[5][0] - '0';
+    return a.modo >= 0 && a.velocidad >= 0 && luces;
+}
+
+Configuracion::Ajustes Configuracion::delJuego(Juego& juego, int escala) {
+    Ajustes a;
+    const ModoRender* modo = ModoRender::getInstance();
+    a.modo = modo->isWireframe() ? ALAMBRE : modo->isFacetado() ? PLANO
+             : modo->isInterpolado() ? SUAVE : TEXTURADO;
+    const Iluminacion* luces = juego.getIluminacion();
+    a.luces[0] = luces->isAmbientalEncendida();
+    a.luces[1] = luces->isDifusaEncendida();
+    a.luces[2] = luces->isEspecularEncendida();
+    a.velocidad = juego.getIndiceVelocidad();
+    a.escala = escala;
+    return a;
+}
+
+void Configuracion::aplicar(const Ajustes& a, Juego& juego) {
+    ModoRender::getInstance()->elegir(a.modo == PLANO, a.modo == SUAVE, a.modo == TEXTURADO,
+                                      a.modo == ALAMBRE);
     Iluminacion* luces = juego.getIluminacion();
     const bool encendidas[3] = {luces->isAmbientalEncendida(), luces->isDifusaEncendida(),
                                 luces->isEspecularEncendida()};
     for (int i = 0; i < 3; i++) {
-        if (encendidas[i] != ajustes.luces[i]) luces->alternarLuz(i);
+        if (encendidas[i] != a.luces[i]) luces->alternarLuz(i);
     }
-    juego.restaurarVelocidad(ajustes.velocidad);
+    juego.restaurarVelocidad(a.velocidad);
+}
+
+void Configuracion::aplicar(Juego& juego) const {
+    if (leidos) aplicar(ajustes, juego);
 }
 
 void Configuracion::guardar(Juego& juego) {
     if (ruta.empty()) return;
-    const ModoRender* modo = ModoRender::getInstance();
-    ajustes.modo = modo->isWireframe() ? ALAMBRE : modo->isFacetado() ? PLANO
-                   : modo->isInterpolado() ? SUAVE : TEXTURADO;
-    const Iluminacion* luces = juego.getIluminacion();
-    ajustes.luces[0] = luces->isAmbientalEncendida();
-    ajustes.luces[1] = luces->isDifusaEncendida();
-    ajustes.luces[2] = luces->isEspecularEncendida();
-    ajustes.velocidad = juego.getIndiceVelocidad();
+    ajustes = delJuego(juego, ajustes.escala);
     std::string motivo;
     if (!ArchivoUsuario::escribir(ruta, escribir(ajustes), motivo))
         std::fprintf(stderr, "vorlix-quintar: no se pudieron guardar los ajustes en %s: %s\n",

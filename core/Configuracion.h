@@ -2,6 +2,7 @@
 #define VQ_CONFIGURACION_H
 
 #include <string>
+#include <vector>
 
 class Juego;
 
@@ -26,6 +27,15 @@ public:
     // Las claves que faltan quedan como estaban.
     static bool interpretar(const std::string& texto, Ajustes& ajustes, std::string& motivo);
     static std::string escribir(const Ajustes& ajustes);
+
+    // En una línea de palabras, para las partidas grabadas: "MODO A D E VELOCIDAD ESCALA",
+    // con las luces en 1 o 0 y la escala ya elegida (1 a 4).
+    static std::string describir(const Ajustes& ajustes);
+    static bool leerDescripcion(const std::vector<std::string>& palabras, Ajustes& ajustes);
+    // Los del juego tal como está ahora, con la escala dada.
+    static Ajustes delJuego(Juego& juego, int escala);
+    // Lleva al juego el modo, las luces y la velocidad.
+    static void aplicar(const Ajustes& ajustes, Juego& juego);
 
     // La de --escala, si no la guardada.
     int getEscala() const { return ajustes.escala; }

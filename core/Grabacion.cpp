@@ -59,6 +59,8 @@ void Grabacion::pantalla(bool completa) { linea("pantalla %s\n", completa ? "si"
 
 void Grabacion::semilla(uint32_t valor) { linea("semilla %" PRIu32 "\n", valor); }
 
+void Grabacion::ajustes(const std::string& descripcion) { linea("ajustes %s\n", descripcion.c_str()); }
+
 void Grabacion::cerrarVueltas() {
     if (vueltasPendientes > 0) linea("vueltas %d\n", vueltasPendientes);
     vueltasPendientes = 0;

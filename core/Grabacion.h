@@ -25,6 +25,8 @@ public:
     void encabezado(int64_t frecuencia);
     void pantalla(bool completa);
     void semilla(uint32_t valor);
+    // Los ajustes con que empieza la partida, ya descritos en palabras.
+    void ajustes(const std::string& descripcion);
     void evento(const SDL_Event& e);
     void consola(const float* valores, int leidos);
     // Fin de una vuelta del bucle, sin cuadro o con uno tras ese intervalo.

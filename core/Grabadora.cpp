@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/Configuracion.h"
+#include "core/Escala.h"
+#include "core/Juego.h"
 #include "core/Opciones.h"
 #include "core/ResumenPartida.h"
 #include "core/Sistema.h"
@@ -47,6 +50,10 @@ bool Grabadora::preparar(Opciones& o) {
         rapido = o.isRapido();
         salirAlFinal = o.isSalirAlFinal();
         detenerEnMarcas = o.isDetenerEnMarcas();
+        // La partida de otro no toca los ajustes ni el mejor puntaje de quien la mira, y
+        // se ve a su escala: el ratón gira según ella.
+        o.setSinConfiguracion(true);
+        o.setEscala(repeticion.getAjustes().escala);
         if (o.getPantalla() == Opciones::Pantalla::Preguntar)
             o.setPantalla(repeticion.isPantallaCompleta() ? Opciones::Pantalla::Completa
                                                          : Opciones::Pantalla::Ventana);
@@ -74,6 +81,11 @@ uint32_t Grabadora::semilla(uint32_t viva) {
 }
 
 void Grabadora::empezar() {
+    Juego& juego = *Juego::getInstance();
+    if (modo == Modo::Grabando)
+        grabacion.ajustes(Configuracion::describir(
+            Configuracion::delJuego(juego, Escala::getInstance()->getFactor())));
+    if (modo == Modo::Repitiendo) Configuracion::aplicar(repeticion.getAjustes(), juego);
     empezada = true;
     ultimoCuadroVivo = Sistema::leerContador();
 }

@@ -30,7 +30,8 @@ public:
     int64_t frecuencia(int64_t viva);
     void anotarPantalla(bool completa);
     uint32_t semilla(uint32_t viva);
-    // El juego arrancó: desde ahora el final de una grabación da su resumen.
+    // El juego arrancó: graba los ajustes con que empieza, o al repetir pone los
+    // grabados; desde ahora el final de una grabación da su resumen.
     void empezar();
 
     // El siguiente evento de la vuelta: el de SDL, o el grabado al repetir

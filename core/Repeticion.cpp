@@ -80,6 +80,14 @@ bool Repeticion::leer(const char* datos, size_t largo, const std::string& nombre
             encabezado++;
             continue;
         }
+        if (encabezado == 4) {
+            encabezado++;
+            if (p[0] == "ajustes") {
+                if (!Configuracion::leerDescripcion({p.begin() + 1, p.end()}, ajustes))
+                    return fallar("se esperaba \"ajustes MODO A D E VELOCIDAD ESCALA\"");
+                continue;
+            }
+        }
         if (p.size() == 1 && p[0] == "fin") {
             completa = true;
             final = registros.size();

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/Configuracion.h"
+
 // Una partida grabada, leída y revisada entera antes de abrir la ventana, y
 // el cursor que la va entregando vuelta por vuelta del bucle. El formato está
 // en el README; Grabacion lo escribe.
@@ -24,6 +26,8 @@ public:
     int64_t getFrecuencia() const { return frecuencia; }
     uint32_t getSemilla() const { return semilla; }
     bool isPantallaCompleta() const { return pantallaCompleta; }
+    // Los de la línea "ajustes"; sin ella, los de siempre a escala 1.
+    const Configuracion::Ajustes& getAjustes() const { return ajustes; }
     int getCuadros() const { return cuadros; }
     // Si terminó con "fin"; si no, se cortó y sólo sirve hasta su último cuadro.
     bool isCompleta() const { return completa; }
@@ -57,6 +61,7 @@ private:
     int64_t frecuencia = 0;
     uint32_t semilla = 0;
     bool pantallaCompleta = false;
+    Configuracion::Ajustes ajustes;
     bool completa = false;
     int cuadros = 0;
     int lineaFinal = 0;

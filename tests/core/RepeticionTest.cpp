@@ -60,6 +60,10 @@ TEST(Repeticion, LoQueSeGrabaSeLeeVueltaPorVuelta) {
     EXPECT_FALSE(r.isCompleta());
     EXPECT_EQ(r.getLineaFinal(), 15);
     EXPECT_EQ(recorrer(r), "2:52 consola 0.500000 -|-|4:-7 -|c40|6:400 1:0 c35 uno dos|");
+    // Los ajustes con que empezó, si los tiene, van tras la semilla.
+    const std::string conAjustes = ENCABEZADO + "ajustes suave 0 1 1 0.25 3\n" + cuerpo;
+    ASSERT_TRUE(r.leer(conAjustes.data(), conAjustes.size(), "p", error)) << error;
+    EXPECT_EQ(Configuracion::describir(r.getAjustes()), "suave 0 1 1 0.25 3");
 }
 
 TEST(Repeticion, ArchivosQueNoSirvenDicenArchivoYLinea) {
@@ -78,6 +82,7 @@ TEST(Repeticion, ArchivosQueNoSirvenDicenArchivoYLinea) {
         {ENCABEZADO + "consola 1 nan\n", "p:5: valores no válidos para \"consola\""},
         {ENCABEZADO + "vueltas 0\n", "p:5: valores no válidos para \"vueltas\""},
         {ENCABEZADO + "salta 3\n", "p:5: palabra desconocida: \"salta\""},
+        {ENCABEZADO + "ajustes plano 1 0 1 3 1\n", "p:5: se esperaba \"ajustes MODO A D E VELOCIDAD ESCALA\""},
         {ENCABEZADO + "vueltas 1\nmarca x\n", "p:6: \"marca\" sólo puede seguir a un cuadro"},
         {ENCABEZADO + "fin\ncerrar\n", "p:6: nada puede seguir a \"fin\""},
         {ENCABEZADO + "cuadro 40", "p:5: línea cortada: el archivo termina a mitad de una línea"},

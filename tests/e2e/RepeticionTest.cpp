@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <map>
 
@@ -97,11 +98,16 @@ TEST(Repeticion, TeclasConsolaCamarasYPaginas) {
     });
 }
 
-// Grabada aquí con eventos de X y la consola, cortada con Ctrl+C: la repetición da el mismo resumen.
+// Grabada aquí con eventos de X y la consola, cortada con Ctrl+C, con los ajustes guardados del
+// jugador: la repetición da el mismo resumen y no toca los ajustes de quien la mira.
 TEST(Repeticion, LoGrabadoSeRepiteIgual) {
     Carpeta carpeta;
     prepararCarpeta(carpeta);
     const std::string archivo = carpeta.ruta() + "/partida.txt";
+    const std::string ajustes = std::getenv("XDG_CONFIG_HOME") + std::string("/vorlix-quintar");
+    ASSERT_EQ(std::system(("mkdir -p " + ajustes).c_str()), 0);
+    const auto guardar = [&] { std::ofstream(ajustes + "/ajustes.txt") << "modo = plano\nluz difusa = apagada\nvelocidad = 2\n"; };
+    guardar();
     {
         ProcesoJuego juego(carpeta.ruta(), JUEGO, {"--ventana", "--grabar", archivo});
         EscritorioX x;
@@ -117,10 +123,15 @@ TEST(Repeticion, LoGrabadoSeRepiteIgual) {
         juego.senal(SIGINT);
         EXPECT_EQ(juego.esperarFin(10), 0);
         EXPECT_EQ(leer(archivo).find("consola 18 15\n"), leer(archivo).rfind("consola"));
+        EXPECT_NE(leer(archivo).find("\najustes plano 1 0 1 2 1\n"), std::string::npos);
+        guardar();
+        // Las dos escriben su salida en el mismo archivo de la carpeta: la primera se lee antes.
+        const std::string grabado = resumen(juego.salida());
+        EXPECT_NE(grabado, "");
         ProcesoJuego repetida(carpeta.ruta(), JUEGO, {"--repetir", archivo, "--rapido", "--salir-al-final"});
         EXPECT_EQ(repetida.esperarFin(120), 0);
-        EXPECT_NE(resumen(juego.salida()), "");
-        EXPECT_EQ(resumen(repetida.salida()), resumen(juego.salida()));
+        EXPECT_EQ(resumen(repetida.salida()), grabado);
+        EXPECT_EQ(leer(ajustes + "/ajustes.txt"), "modo = plano\nluz difusa = apagada\nvelocidad = 2\n");
     }
     // Archivos que no sirven: un mensaje con archivo y línea, estado 2 y sin ventana (no hay pantalla).
     carpeta.escribir("futura.txt", "vorlix-quintar grabacion 9\n");
