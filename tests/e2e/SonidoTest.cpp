@@ -35,8 +35,9 @@ std::string sonarEn(const Carpeta& carpeta) {
 // Lo escrito hasta ahora, en mono.
 Muestras audio(const std::string& ruta) {
     const std::string b = leer(ruta);
+    // Al empezar el archivo puede estar vacío: memcpy no admite un vector sin datos.
     std::vector<int16_t> lr(b.size() / 4 * 2);
-    std::memcpy(lr.data(), b.data(), lr.size() * 2);
+    if (!lr.empty()) std::memcpy(lr.data(), b.data(), lr.size() * 2);
     Muestras m(lr.size() / 2);
     for (size_t i = 0; i < m.size(); i++) m[i] = (lr[2 * i] + lr[2 * i + 1]) / 65536.0f;
     return m;
