@@ -47,12 +47,8 @@ Window EscritorioX::buscar(Window raiz, const std::string& buscado) {
     Window hallada = 0;
     for (unsigned int i = 0; i < n && hallada == 0; i++) {
         XWindowAttributes a;
-        if (XGetWindowAttributes(pantalla, hijos[i], &a) && a.map_state == IsViewable &&
-            titulo(hijos[i]) == buscado) {
-            hallada = hijos[i];
-        } else {
-            hallada = buscar(hijos[i], buscado);
-        }
+        const bool es = XGetWindowAttributes(pantalla, hijos[i], &a) && a.map_state == IsViewable && titulo(hijos[i]) == buscado;
+        hallada = es ? hijos[i] : buscar(hijos[i], buscado);
     }
     if (hijos) XFree(hijos);
     return hallada;
@@ -115,12 +111,11 @@ EscritorioX::Captura EscritorioX::capturar(Window ventana) {
     c.ancho = a.width;
     c.alto = a.height;
     c.pixeles.resize(static_cast<size_t>(a.width) * a.height);
-    for (int y = 0; y < a.height; y++) {
+    for (int y = 0; y < a.height; y++)
         for (int x = 0; x < a.width; x++) {
-            unsigned long p = XGetPixel(imagen, x, y);
+            const unsigned long p = XGetPixel(imagen, x, y);
             c.pixeles[static_cast<size_t>(y) * a.width + x] = {int(p >> 16 & 255), int(p >> 8 & 255), int(p & 255)};
         }
-    }
     XDestroyImage(imagen);
     return c;
 }

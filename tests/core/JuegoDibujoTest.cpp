@@ -2,6 +2,9 @@
 
 #include <GL/gl.h>
 
+#include <iostream>
+#include <sstream>
+
 #include "Ayudas.h"
 #include "Comparacion.h"
 #include "core/Camara.h"
@@ -24,10 +27,16 @@ static void esperada(const Juego& juego, const float luz[4], float ojo[4]) {
 
 TEST(Dibujo, CamaraEscalaGirosYLuzEnCadaCuadro) {
     Juego& juego = Ayudas::juego();
+    float difusa[4], especular[4], brillo;  // al empezar: difusa de 1,5; material de brillo 20 y especular blanco
+    glGetLightfv(GL_LIGHT0, GL_DIFFUSE, difusa);
+    glGetMaterialfv(GL_FRONT, GL_SPECULAR, especular);
+    glGetMaterialfv(GL_FRONT, GL_SHININESS, &brillo);
+    EXPECT_TRUE(difusa[0] == 1.5f && difusa[2] == 1.5f && especular[0] == 1 && especular[2] == 1 && brillo == 20);
     const float luz[4] = {3, 4, 5, 1};
-    juego.setLuzX(luz[0]);
-    juego.setLuzY(luz[1]);
-    juego.setLuzZ(luz[2]);
+    std::istringstream entrada("3 4 5\n");  // la posición de la luz difusa, por la consola
+    std::streambuf* teclado = std::cin.rdbuf(entrada.rdbuf());
+    Ayudas::pulsar(juego, SDLK_7);
+    std::cin.rdbuf(teclado);
     SDL_Event derecho = {SDL_MOUSEBUTTONDOWN}, giro = Ayudas::movimiento(60, 40);
     derecho.button.button = SDL_BUTTON_RIGHT;
     for (SDL_Event* e : {&derecho, &giro}) juego.manejarEvento(e);

@@ -10,11 +10,13 @@
 #include <utility>
 
 #include "Ayudas.h"
+#include "SistemaPrueba.h"
 #include "core/Camara.h"
 #include "core/Canion.h"
 #include "core/Escala.h"
 #include "core/Juego.h"
 #include "playfield/Gvector.h"
+#include "playfield/Pelotita.h"
 #include "playfield/ModoRender.h"
 
 using Ayudas::pulsar;
@@ -63,13 +65,20 @@ TEST(Entrada, TeclasDeUnaVezLucesConsolaVelocidadesYCamaras) {
     SDL_Event v = tecla(SDLK_v), y = tecla(SDLK_y);
     derecho.button.button = SDL_BUTTON_RIGHT;
     juego.manejarEvento(&derecho);
-    const float xs[3] = {9, 18, 0}, ys[3] = {5, 7.5f, 15};
-    for (int i = 1; i <= 9; i++) {
+    // Caben diez cámaras: a las nueve de salida se suma una y la que sigue sólo se avisa.
+    testing::internal::CaptureStdout();
+    for (int i = 0; i < 2; i++) juego.agregarCamara(9, 15, 19, 9, 7.5f, 0, 0, 1, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "No queda lugar para ingresar mas cámaras.");
+    using Vista = std::array<std::array<float, 3>, 3>;  // ojo, centro y arriba
+    const auto en = [](const Gvector& g) { return std::array<float, 3>{g.getX(), g.getY(), g.getZ()}; };
+    const auto vista = [&] { const Camara& c = juego.getCamara(); return Vista{en(c.getOjo()), en(c.getCentro()), en(c.getArriba())}; };
+    const float xs[3] = {9, 18, 0}, ys[4] = {5, 7.5f, 15, 15};
+    for (int i = 1; i <= 10; i++) {
         juego.manejarEvento(&arrastre);
         EXPECT_TRUE(juego.getRotacionZ() == -3.0f && juego.getRotacionX() == 2.0f) << i;
         pulsar(juego, SDLK_v);
-        const Gvector& ojo = juego.getCamara().getOjo();
-        EXPECT_TRUE(ojo.getX() == xs[i % 3] && ojo.getY() == ys[i % 9 / 3]) << i;
+        const int k = i % 10;
+        EXPECT_EQ(vista(), (Vista{{{xs[k % 3], ys[k / 3], 19}, {9, k < 3 ? 7 : 7.5f, 0}, {0, 1, 0}}})) << k;
     }
     derecho.type = SDL_MOUSEBUTTONUP;
     juego.manejarEvento(&derecho);
@@ -78,13 +87,20 @@ TEST(Entrada, TeclasDeUnaVezLucesConsolaVelocidadesYCamaras) {
     derecho.type = SDL_MOUSEBUTTONDOWN;
     for (SDL_Event* e : {&v, &derecho, &arrastre}) juego.manejarEvento(e);
     EXPECT_TRUE(juego.getRotacionZ() == 0.0f && juego.getCamaraActual() == 1);
-    juego.manejarEvento(&y);  // "y" vuelve a la cámara 0
-    EXPECT_TRUE(juego.isCamaraFija() && juego.getCamaraActual() == 0);
+    // También en pausa mira a la bola desde medio a la derecha, 5 más arriba y a altura 3, con z arriba.
+    pulsar(juego, SDLK_p);
+    juego.actualizar(Ayudas::PASO);
+    const Pelotita& b = *juego.getPelotitas().front();
+    EXPECT_EQ(vista(), (Vista{{{b.getX() + 0.5f, b.getY() + 5, 3}, {b.getX(), b.getY(), b.getZ()}, {0, 0, 1}}}));
+    juego.manejarEvento(&y);  // "y" vuelve a la cámara 0 y a su vista
+    EXPECT_TRUE(juego.isCamaraFija() && juego.getCamaraActual() == 0 && vista()[0][2] == 19);
 }
 
 // A escala 2 el ratón llega dividido por 2: 2x y 2x ± 1 píxeles giran el cañón y la vista como x a escala 1.
 TEST(Entrada, AEscala2ElDobleDePixelesGiraLoMismo) {
-    Juego& juego = Ayudas::juego();
+    SistemaPrueba::setRespuesta(Sistema::Respuesta::Fallo);  // si la pregunta falla, pantalla completa
+    Juego& juego = *Juego::getInstance();
+    EXPECT_TRUE(SDL_GetVideoSurface()->flags & SDL_FULLSCREEN);
     SDL_Event derecho = {SDL_MOUSEBUTTONDOWN}, suelta = {SDL_MOUSEBUTTONUP};
     derecho.button.button = suelta.button.button = SDL_BUTTON_RIGHT;
     const auto girar = [&](int escala, int pixeles) {

@@ -21,9 +21,7 @@ const char* const NOMBRES[CANTIDAD_EFECTOS] = {
 class Anotador : public Altavoz {
 public:
     void encender(bool e) override { anotar(e ? "encender" : "apagar"); }
-    void tocar(Efecto e, int paso) override {
-        anotar(NOMBRES[static_cast<int>(e)] + (paso ? ":" + std::to_string(paso) : ""));
-    }
+    void tocar(Efecto e, int paso) override { anotar(NOMBRES[int(e)] + (paso ? ":" + std::to_string(paso) : "")); }
     void chispas(bool suenan) override { anotar(suenan ? "chispas" : "sin-chispas"); }
     void pausar(bool pausa) override { anotar(pausa ? "pausa" : "sigue"); }
     std::string tomar() { return std::exchange(pedidos, ""); }
@@ -43,16 +41,9 @@ TEST(Oido, CadaSucesoPideSuSonidoEnOrden) {
     Anotador altavoz;
     Oido oido(altavoz);
     oido.empezar(juego);
-    const auto paso = [&] {
-        juego.actualizar(Ayudas::PASO);
-        oido.escuchar(juego);
-    };
+    const auto paso = [&] { juego.actualizar(Ayudas::PASO), oido.escuchar(juego); };
     // Lo que se pide al altavoz tras hacer algo y dar un paso.
-    const auto oir = [&](auto accion) {
-        accion();
-        paso();
-        return altavoz.tomar();
-    };
+    const auto oir = [&](auto accion) { return accion(), paso(), altavoz.tomar(); };
     const auto clic = [&](int x, int y) { return oir([&] { Ayudas::clic(juego, x, y); }); };
     const auto tecla = [&](SDLKey t) { return oir([&] { Ayudas::pulsar(juego, t); }); };
     const auto tiro = [&](float angulo) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,6 +29,14 @@ TEST(Escritorio, OpcionesDeLaLineaDeOrdenes) {
         {{"--escala", "Auto"}, 2, "", "valor no válido para --escala: Auto"}};
     for (const auto& [argumentos, estado, salida, error] : casos)
         EXPECT_EQ(correr(argumentos), std::make_tuple(estado, salida, error.empty() ? error : "vorlix-quintar: " + error + "\n" + ayuda));
+    // Sin un video que sirva, código 1 y el porqué: si SDL no arranca, por la salida de error.
+    for (const auto& [video, salida, error] : {std::tuple("nada", "", "No se puede inicializar SDL: "),
+                                               std::tuple("dummy", "No se puede definir el \"video mode\": ", "")}) {
+        setenv("SDL_VIDEODRIVER", video, 1);
+        const auto [estado, s, e] = correr({"--ventana", "--sin-sonido"});
+        EXPECT_TRUE(estado == 1 && s.find(salida) != s.npos && e.find(error) != e.npos) << video << ": " << s << e;
+    }
+    unsetenv("SDL_VIDEODRIVER");
 }
 
 // En una pantalla de 1700 x 1300 la escala automática es 2: todo se ve y se toca al doble.

@@ -19,8 +19,7 @@ std::array<int, 3> panel(const Captura& c) {
     return {leerContador(c, 690, 530), leerContador(c, 670, 420), leerContador(c, 750, 420)};
 }
 
-// Cada vez que el aro retiene la bola el juego lo dice y suma una bola.
-int atrapadas(Sesion& s) {
+int atrapadas(Sesion& s) {  // cada vez que el aro retiene la bola el juego lo dice y suma una bola
     const std::string salida = s.juego->salida();
     int n = 0;
     for (size_t i = salida.find("Entro!"); i != std::string::npos; i = salida.find("Entro!", i + 1)) n++;
@@ -81,12 +80,6 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
         EXPECT_GE(panel(c)[0], 200);
         EXPECT_GT(coincidenciaTablero(c, recurso("pantalla2.bmp")), 0.8);
     });
-    // La ayuda pausa: el aro de abajo se queda quieto hasta volver.
-    s.x.clic(s.ventana, 700, 282);
-    Captura c = s.esperar([](const Captura& c) { EXPECT_GT(coincidenciaRectangulo(c, recurso("ayuda.bmp"), 80, 60), 0.85); });
-    EXPECT_TRUE(mismasFilas(c, s.mirar(), 0, 55));
-    s.x.clic(s.ventana, 600, 160);
-    s.esperar([&](const Captura& c) { EXPECT_FALSE(mismasFilas(c, s.mirar(), 0, 55)); });
     // Ajustes: la velocidad de 4x acorta lo que sigue.
     s.x.clic(s.ventana, 700, 345);
     s.x.clic(s.ventana, 662, 504);
@@ -97,7 +90,7 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     s.esperar([&](const Captura& c) { EXPECT_EQ(std::pair(panel(c)[1] - atrapadas(s), panel(c)[2]), std::pair(18, 3)); });
     s.x.clic(s.ventana, 5, 300);
     const MapaBits ganar = recurso("ganar.bmp");
-    c = s.esperar([&](const Captura& c) {
+    Captura c = s.esperar([&](const Captura& c) {
         EXPECT_GT(coincidenciaRectangulo(c, ganar, 150, 220), 0.9);
         EXPECT_EQ(panel(c), (std::array<int, 3>{0, 20, 1}));
         EXPECT_GT(coincidenciaTablero(c, tablero1), 0.6);
@@ -111,12 +104,6 @@ TEST(Partida, DeLaPreguntaAlCartelDeVictoriaYOtraVez) {
     c = s.esperar([&](const Captura& c) { EXPECT_LT(coincidenciaRectangulo(c, ganar, 150, 220), 0.3); });
     EXPECT_EQ(cambiantes(c, s.mirar()), 0);
     EXPECT_EQ(panel(c)[1], 20);
-    // El 7 pide la posición de la luz en la consola: el juego espera quieto.
-    s.x.tocarTecla(s.ventana, "7");
-    EXPECT_TRUE(juego.esperarSalida("Ingrese los valores x y z de la nueva posicion de luz difusa: "));
-    EXPECT_TRUE(mismasFilas(s.mirar(), s.mirar(), 0, 55));
-    juego.escribirEntrada("18 15 7\n");
-    s.esperar([&](const Captura& c) { EXPECT_FALSE(mismasFilas(c, s.mirar(), 0, 55)); });
     // Pulsar "q" no hace nada; soltarla termina con estado 0 y guarda los ajustes.
     for (const char* t : {"h", "2"}) s.x.tocarTecla(s.ventana, t);
     s.x.tecla(s.ventana, "q", true);
