@@ -69,15 +69,6 @@ void EscritorioX::moverA(Window ventana, int x, int y) {
     pausa(60);
 }
 
-void EscritorioX::moverYTocar(Window ventana, int x, int y, const char* nombre, bool teclaAntes) {
-    const KeyCode codigo = XKeysymToKeycode(pantalla, XStringToKeysym(nombre));
-    if (teclaAntes) for (const bool abajo : {true, false}) XTestFakeKeyEvent(pantalla, codigo, abajo, CurrentTime);
-    moverA(ventana, x, y);
-    if (!teclaAntes) for (const bool abajo : {true, false}) XTestFakeKeyEvent(pantalla, codigo, abajo, CurrentTime);
-    XSync(pantalla, False);
-    pausa(120);
-}
-
 void EscritorioX::tecla(Window ventana, const char* nombre, bool abajo) {
     XWindowAttributes a;
     XGetWindowAttributes(pantalla, ventana, &a);

@@ -45,8 +45,6 @@ public:
     // Clic izquierdo en un punto de la ventana (origen arriba a la izquierda).
     void clic(Window ventana, int x, int y);
     void moverA(Window ventana, int x, int y);
-    // Mueve el puntero y toca una tecla, antes o después, sin llevar el puntero al centro.
-    void moverYTocar(Window ventana, int x, int y, const char* tecla, bool teclaAntes);
     Captura capturar(Window ventana);
 
 private:

@@ -10,6 +10,7 @@
 #include "core/Canion.h"
 #include "core/Juego.h"
 #include "playfield/Plataforma.h"
+#include "screens/Interfaz.h"
 
 TEST(BuclePrincipal, CuadrosCada1De29sEventosQueSeRepitenYEscape) {
     SistemaPrueba::setContador(0);
@@ -29,7 +30,7 @@ TEST(BuclePrincipal, CuadrosCada1De29sEventosQueSeRepitenYEscape) {
     EXPECT_TRUE(bucle.iterar());
     const float fase = juego.getPlataforma().getFase();
     SistemaPrueba::avanzarSegundos(0.1);  // 10 cuadros por segundo y un paso de 0,025 s de juego
-    EXPECT_TRUE(bucle.iterar() && juego.getFps() == 10);
+    EXPECT_TRUE(bucle.iterar() && juego.getFps() == 10 && Interfaz::getInstance()->getFps() == 10);
     EXPECT_FLOAT_EQ(juego.getPlataforma().getFase() - fase, 0.025f);
     // El último movimiento gira el cañón al vaciar la cola y otra vez en cada vuelta: 2 + 2 + 2 grados.
     Canion& canion = juego.getCanion();

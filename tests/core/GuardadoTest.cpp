@@ -7,11 +7,13 @@
 #include "Carpeta.h"
 #include "core/ArchivoUsuario.h"
 #include "core/Configuracion.h"
+#include "playfield/ModoRender.h"
 #include "screens/MejorPuntaje.h"
 
 // Los ajustes y el puntaje se leen también escritos a mano; una línea ajena rechaza el archivo
 // entero, con su número. La escritura crea las carpetas, no deja temporales y falla diciendo por qué.
 TEST(Guardado, EscritosAManoAjenosYEscrituraEntera) {
+    EXPECT_TRUE(ModoRender::getInstance()->isTexturado());  // de fábrica, antes de que arranque el juego
     Configuracion::Ajustes b;
     b.modo = Configuracion::SUAVE;
     std::string motivo, fecha;

@@ -32,6 +32,10 @@ TEST(Entrada, TeclasDeUnaVezLucesConsolaVelocidadesYCamaras) {
         EXPECT_EQ(pulsar(juego, modos[m].first), modos[m].second + "\n");
         const bool p[4] = {modo.isWireframe(), modo.isFacetado(), modo.isInterpolado(), modo.isTexturado()};
         EXPECT_TRUE(p[m] && p[0] + p[1] + p[2] + p[3] == 1) << modos[m].second;
+        modo.aplicarSinTextura();  // facetado es plano; los demás, suaves
+        GLint sombra = 0;
+        glGetIntegerv(GL_SHADE_MODEL, &sombra);
+        EXPECT_EQ(sombra, m == 1 ? GL_FLAT : GL_SMOOTH) << modos[m].second;
     }
     // 1, 2 y 3 apagan su luz; 4, 5 y 6 piden su color: lo no numérico es 0 y la línea mala se descarta.
     std::istringstream entrada("0.5 0.25\n1 0\n0.7 verde 3 4\n0.1 0.2 0.3 0.4\n");
@@ -71,14 +75,15 @@ TEST(Entrada, TeclasDeUnaVezLucesConsolaVelocidadesYCamaras) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "No queda lugar para ingresar mas cámaras.");
     using Vista = std::array<std::array<float, 3>, 3>;  // ojo, centro y arriba
     const auto en = [](const Gvector& g) { return std::array<float, 3>{g.getX(), g.getY(), g.getZ()}; };
-    const auto vista = [&] { const Camara& c = juego.getCamara(); return Vista{en(c.getOjo()), en(c.getCentro()), en(c.getArriba())}; };
+    const auto vista = [&](const Camara& c) { return Vista{en(c.getOjo()), en(c.getCentro()), en(c.getArriba())}; };
+    EXPECT_EQ(vista(Camara()), (Vista{{{0, 0, 0}, {0, 1, 0}, {0, 0, 1}}}));  // una cámara nueva
     const float xs[3] = {9, 18, 0}, ys[4] = {5, 7.5f, 15, 15};
     for (int i = 1; i <= 10; i++) {
         juego.manejarEvento(&arrastre);
         EXPECT_TRUE(juego.getRotacionZ() == -3.0f && juego.getRotacionX() == 2.0f) << i;
         pulsar(juego, SDLK_v);
         const int k = i % 10;
-        EXPECT_EQ(vista(), (Vista{{{xs[k % 3], ys[k / 3], 19}, {9, k < 3 ? 7 : 7.5f, 0}, {0, 1, 0}}})) << k;
+        EXPECT_EQ(vista(juego.getCamara()), (Vista{{{xs[k % 3], ys[k / 3], 19}, {9, k < 3 ? 7 : 7.5f, 0}, {0, 1, 0}}})) << k;
     }
     derecho.type = SDL_MOUSEBUTTONUP;
     juego.manejarEvento(&derecho);
@@ -91,9 +96,9 @@ TEST(Entrada, TeclasDeUnaVezLucesConsolaVelocidadesYCamaras) {
     pulsar(juego, SDLK_p);
     juego.actualizar(Ayudas::PASO);
     const Pelotita& b = *juego.getPelotitas().front();
-    EXPECT_EQ(vista(), (Vista{{{b.getX() + 0.5f, b.getY() + 5, 3}, {b.getX(), b.getY(), b.getZ()}, {0, 0, 1}}}));
+    EXPECT_EQ(vista(juego.getCamara()), (Vista{{{b.getX() + 0.5f, b.getY() + 5, 3}, {b.getX(), b.getY(), b.getZ()}, {0, 0, 1}}}));
     juego.manejarEvento(&y);  // "y" vuelve a la cámara 0 y a su vista
-    EXPECT_TRUE(juego.isCamaraFija() && juego.getCamaraActual() == 0 && vista()[0][2] == 19);
+    EXPECT_TRUE(juego.isCamaraFija() && juego.getCamaraActual() == 0 && vista(juego.getCamara())[0][2] == 19);
 }
 
 // A escala 2 el ratón llega dividido por 2: 2x y 2x ± 1 píxeles giran el cañón y la vista como x a escala 1.

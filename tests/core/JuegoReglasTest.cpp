@@ -85,6 +85,16 @@ TEST(Reglas, BlancosDerrotaYVictoriaConFuegosSinEscalar) {
         const Vec3& p = juego.getFuegos().getSistema(i).getPosicion();
         EXPECT_TRUE(p.x == x && p.y == y && p.z == z) << i;
     }
+    // Sus colores, de cinco en cinco: rojo, amarillo, verde, azul y cian (cada uno solo, en el centro).
+    const bool colores[5][3] = {{1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {0, 1, 1}};
+    for (int i = 15; i < 20; i++) {
+        juego.getFuegos().setPosicion(400, 300, 0, i);
+        juego.getFuegos().getSistema(i).actualizar(0.5f);
+        Ayudas::proyeccionVentana();
+        juego.getFuegos().getSistema(i).render();
+        const Ayudas::Color c = Ayudas::pixel(400, 300);
+        EXPECT_TRUE((c.r > 100) == colores[i % 5][0] && (c.g > 100) == colores[i % 5][1] && (c.b > 100) == colores[i % 5][2]) << i;
+    }
     Ayudas::clic(juego, 400, 300);  // en el cartel: lo quita y apaga los fuegos
     EXPECT_FALSE(juego.isFuegosActivos());
 }
@@ -95,10 +105,12 @@ TEST(Reglas, ElAroRetieneYDaUnaBolaPorPaso) {
     while (std::fmod(juego.getPlataforma().getFase(), float(M_PI / 4)) < 0.43f) juego.actualizar(PASO);
     juego.getCanion().rotar(35);
     Ayudas::clic(juego);
+    testing::internal::CaptureStdout();
     for (int i = 0; i < 100 && juego.getPelotitasRestantes() == 19; i++) juego.actualizar(PASO);
     const float x = bola(juego).getX(), y = bola(juego).getY();
     for (int i = 0; i < 4; i++) juego.actualizar(PASO);
     EXPECT_EQ(bolas(juego), std::make_pair(24, 24));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nEntro!\n\n\nEntro!\n\n\nEntro!\n\n\nEntro!\n\n\nEntro!\n\n");
     EXPECT_TRUE(bola(juego).getX() == x && bola(juego).getY() == y);
 }
 

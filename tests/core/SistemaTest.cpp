@@ -72,30 +72,20 @@ TEST(Sistema, PreguntaYAvisoEnUnCuadroDeX) {
     for (const auto& [t, r] : {std::pair{"n", Respuesta::No}, {"s", Respuesta::Si}, {"Return", Respuesta::Si}})
         EXPECT_EQ(preguntar(tecla(t)), r) << t;
     // Los botones Sí y No, abajo a la derecha.
-    EXPECT_EQ(preguntar([](EscritorioX& x, Window w) {
-                  const EscritorioX::Captura c = x.capturar(w);
-                  x.clic(w, c.ancho - 20 - 44, c.alto - 20 - 14);
-              }),
-              Respuesta::No);
+    const auto no = [](EscritorioX& x, Window w) { x.clic(w, x.capturar(w).ancho - 20 - 44, x.capturar(w).alto - 20 - 14); };
+    EXPECT_EQ(preguntar(no), Respuesta::No);
     // Un Enter soltado sobre el cuadro (el que lanzó el juego) no contesta.
-    EXPECT_EQ(preguntar([](EscritorioX& x, Window w) {
-                  x.tecla(w, "Return", false);
-                  x.tocarTecla(w, "n");
-              }),
-              Respuesta::No);
+    EXPECT_EQ(preguntar([](EscritorioX& x, Window w) { x.tecla(w, "Return", false), x.tocarTecla(w, "n"); }), Respuesta::No);
     // El aviso de error tiene un solo botón; Escape o Enter lo cierran.
     preguntar(tecla("Escape"), true);
 }
 
 TEST(Sistema, SinPantallaPreguntaPorLaTerminal) {
-    const struct {
-        std::vector<std::string> respuestas;
-        Respuesta esperada;
-    } casos[] = {{{"x\n", "sí\n"}, Respuesta::Si},      {{"  NO \n"}, Respuesta::No},
-                 {{std::string(300, 's') + "\n", "S\n"}, Respuesta::Si}, {{"\x04"}, Respuesta::Fallo}};
-    for (const auto& c : casos) {
+    const std::pair<std::vector<std::string>, Respuesta> casos[] = {{{"x\n", "sí\n"}, Respuesta::Si}, {{"  NO \n"}, Respuesta::No},
+        {{std::string(300, 's') + "\n", "S\n"}, Respuesta::Si}, {{"\x04"}, Respuesta::Fallo}};
+    for (const auto& [respuestas, esperada] : casos) {
         std::string salida;
-        EXPECT_EQ(porTerminal(c.respuestas, salida), static_cast<int>(c.esperada)) << salida;
+        EXPECT_EQ(porTerminal(respuestas, salida), static_cast<int>(esperada)) << salida;
         EXPECT_NE(salida.find("Pantalla Completa"), std::string::npos);
     }
 }

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -104,12 +102,7 @@ int puntos(Sesion& s) { return leerContador(s.mirar(), 690, 530); }
 // Espera hasta que se cumpla la condición o pasen 90 s. Con una sesión, mientras tanto hace clic a la
 // izquierda: el cañón gira a −80 grados y dispara si la bola espera (en vuelo el clic no hace nada).
 bool esperar(const std::function<bool()>& listo, Sesion* clics = nullptr) {
-    for (const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(90);
-         std::chrono::steady_clock::now() < limite;) {
-        if (listo()) return true;
-        clics ? clics->x.clic(clics->ventana, 5, 300) : std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return listo();
+    return esperarQue([&] { return listo() || (clics && (clics->x.clic(clics->ventana, 5, 300), false)); }, 90);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
@@ -49,4 +50,9 @@ TEST(Aspecto, TableroConSuImagenYParedesDeUnoYMedio) {
         p.render();
         EXPECT_TRUE(parecido(Ayudas::pixel(50 + 100 * k, 300), colores[k])) << k;
     }
+    // Esferas de 15 cortes: una de 8 no llega a 0,95 del radio entre dos cortes, a 22,5 grados.
+    Pieza grande(400, 300, 0, 0, 0, 0);
+    grande.crearLista(200);
+    grande.render();
+    EXPECT_TRUE(parecido(Ayudas::pixel(400 + 190 * std::sin(M_PI / 8), 300 + 190 * std::cos(M_PI / 8)), colores[0]));
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "Ayudas.h"
+#include "playfield/Gvector.h"
 #include "playfield/Pelotita.h"
 #include "playfield/Pieza.h"
 #include "playfield/Plataforma.h"
@@ -21,6 +22,14 @@ int puntos() { return Interfaz::getInstance()->getPuntos(); }
 
 TEST(Choques, PiezasParedesCaidaYAro) {
     Ayudas::juego();
+    // El vector es de tres dimensiones: el módulo de (3, 4, 12) es 13 y el producto va componente a componente.
+    Gvector v(0, 0, 0, 0, 0, 0), w(0, 0, 0, 0, 0, 0);
+    EXPECT_TRUE(w.getX() == 1 && w.getY() == 1 && w.getZ() == 1);  // nuevo, (1, 1, 1)
+    EXPECT_EQ(v.set(3, 4, 12)->modulo(), 13.0f);
+    v.multiplicar(*w.set(-0.85f, 2, 0.5f));
+    EXPECT_TRUE(v.getX() == 3 * -0.85f && v.getY() == 8 && v.getZ() == 6);
+    v.set(3, 4, 12)->normalizar();  // sólo la parte x-y
+    EXPECT_TRUE(v.getX() == 0.6f && v.getY() == 0.8f && v.getZ() == 12);
     // Pieza (x, y, tipo); velocidad y puntos que deja a una bola en (5, 6) a (0, −10). Con radios
     // 0,3 y 0,2 el contacto justo, a 0,5, es exacto en float.
     const float casos[][6] = {
@@ -53,11 +62,12 @@ TEST(Choques, PiezasParedesCaidaYAro) {
         EXPECT_EQ(tablero.colisionar(*b), c[3] != c[5] || c[4] != c[6]) << c[1] << "," << c[2];
         EXPECT_TRUE(b->getVelX() == c[5] && b->getVelY() == c[6]) << c[1] << "," << c[2];
     }
-    // Paso exacto de la caída; el tope de la izquierda no la frena.
-    Bola cae(Ayudas::bola(9, 15, 0, 0)), tope(Ayudas::bola(0, 7, -5, 0));
-    for (Pelotita* b : {cae.get(), tope.get()}) b->mover(0.1f);
+    // Paso exacto de la caída, en el plano; el tope de la izquierda no la frena; en y = −10 se queda.
+    Bola cae(Ayudas::bola(9, 15, 0, 0)), tope(Ayudas::bola(0, 7, -5, 2)), fondo(Ayudas::bola(5, -10, 3, 4));
+    for (Pelotita* b : {cae.get(), tope.get(), fondo.get()}) b->mover(0.1f);
     EXPECT_FLOAT_EQ(cae->getY(), 14.55f);
-    EXPECT_TRUE(tope->getX() == 0 && tope->getVelX() == -5);
+    EXPECT_TRUE(tope->getX() == 0 && tope->getVelX() == -5 && tope->getZ() == 0.5f);
+    EXPECT_TRUE(fondo->getX() == 5 && fondo->getY() == -10);
     // Fase π/8: 8 × fase = π y el centro, 9 + 7,5 cos π, pasa por su extremo izquierdo.
     Plataforma p(9, 0, 0.5f, 0, 0, 0);
     p.mover(static_cast<float>(M_PI / 8));
