@@ -11,6 +11,7 @@
 #include "Ayudas.h"
 #include "assets/GLTexture.h"
 #include "assets/RgbImage.h"
+#include "assets/TexturaBmp.h"
 
 namespace {
 
@@ -58,10 +59,11 @@ Bytes decodificado(const Bytes& d) {
 TEST(Texturas, TgaDelModeloYBitmaps) {
     Ayudas::juego();
     Carpeta carpeta(true);
-    // Tipo 2 sin identificador ni origen, de 24 o 32 bits, se pasa a RGB.
-    carpeta.escribir("casco.tga", tga(2, 2, 2, 24, Bytes("\1\2\3\4\5\6abcdef", 12)));
+    // Tipo 2 sin identificador ni origen, de 24 o 32 bits, se pasa a RGB; con .bmp y .tga, la TGA va después.
+    carpeta.enlazarRecursos();
+    carpeta.escribir("casco.bmp.tga", tga(2, 2, 2, 24, Bytes("\1\2\3\4\5\6abcdef", 12)));
     GLTexture t;
-    t.Load("\"CASCO.TGA\"");
+    t.Load("\"CASCO.BMP.TGA\"");
     // Filas de 6 bytes: sin la alineación de 1 la segunda saldría corrida.
     EXPECT_EQ(texeles(GL_RGB, 12), (std::vector<int>{3, 2, 1, 6, 5, 4, 'c', 'b', 'a', 'f', 'e', 'd'}));
     ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -compress none c.tga"));  // 32 bits
@@ -78,6 +80,21 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         t.Load("d.tga");
         EXPECT_TRUE(t.getWidth() == ancho && t.getHeight() == alto && t.getTexture() == nombre) << ancho;
     }
+    // Un bitmap de 32 bits sube con su alfa y sus canales en orden; al agrandar y al achicar, filtrado.
+    ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -define bmp3:alpha=true BMP3:e.bmp"));
+    unsigned bmp = 0;
+    TexturaBmp::cargar("e.bmp", bmp);
+    GLint filtros[2] = {};
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtros);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filtros + 1);
+    EXPECT_TRUE(filtros[0] == GL_LINEAR && filtros[1] == GL_LINEAR);
+    EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
+    // Uno de paleta avisa y sube convertido (con un componente, el rojo).
+    ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgb(200,20,30)' -type palette BMP3:f.bmp"));
+    testing::internal::CaptureStderr();
+    TexturaBmp::cargar("f.bmp", bmp);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Atencion: la imagen no esta en truecolor. El archivo puede estar da\xf1" "ado\n");
+    EXPECT_EQ(texeles(GL_RGB, 3), (std::vector<int>{200, 0, 0}));
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
     const char *conversion = "Image file conversion error.", *memoria = "Out of memory.";
     const std::vector<uint32_t> paleta = {0xFF0000, 0x00FF00, 0x0000FF, 0x102030};

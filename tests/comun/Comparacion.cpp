@@ -17,8 +17,7 @@ bool parecidos(const EscritorioX::Color& a, const EscritorioX::Color& b, int tol
     return std::abs(a.r - b.r) <= tolerancia && std::abs(a.g - b.g) <= tolerancia && std::abs(a.b - b.b) <= tolerancia;
 }
 
-double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& imagen,
-                           bool invertida) {
+double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& imagen, bool invertida) {
     int total = 0, iguales = 0;
     for (double bx = 0.5; bx < 17.6; bx += 0.25)
         for (double by = 1.0; by < 14.6; by += 0.25, total++) {
@@ -31,8 +30,7 @@ double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& 
     return static_cast<double>(iguales) / total;
 }
 
-double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBits& imagen, int x,
-                              int y, int escala) {
+double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBits& imagen, int x, int y, int escala) {
     int iguales = 0;
     for (int f = 0; f < imagen.alto; f++)
         for (int c = 0; c < imagen.ancho; c++)
@@ -52,8 +50,7 @@ namespace {
 
 // Centro de cada segmento en una celda de 7,5 x 15, en el orden de la tabla
 // del juego: abajo izq., arriba izq., arriba, arriba der., abajo der., abajo, medio.
-const double SEGMENTOS[7][2] = {{0, 3.75}, {0, 11.25}, {3.75, 15}, {7.5, 11.25},
-                                {7.5, 3.75}, {3.75, 0}, {3.75, 7.5}};
+const double SEGMENTOS[7][2] = {{0, 3.75}, {0, 11.25}, {3.75, 15}, {7.5, 11.25}, {7.5, 3.75}, {3.75, 0}, {3.75, 7.5}};
 const int DIGITOS[10] = {0x3F, 0x18, 0x6D, 0x7C, 0x5A, 0x76, 0x77, 0x1E, 0x7F, 0x7E};
 
 // Las líneas del contador son del violeta (0,3, 0,295, 0,464), sin suavizar.

@@ -6,8 +6,7 @@
 
 // Fracción de puntos del tablero (cámara inicial) donde la captura muestra la imagen
 // del nivel; invertida compara con la imagen dada vuelta, como control.
-double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& imagen,
-                           bool invertida = false);
+double coincidenciaTablero(const EscritorioX::Captura& captura, const MapaBits& imagen, bool invertida = false);
 
 // Fracción de píxeles iguales a la imagen dibujada 1:1 (o n:1) con su esquina de abajo en (x, y).
 double coincidenciaRectangulo(const EscritorioX::Captura& captura, const MapaBits& imagen, int x,

@@ -30,6 +30,11 @@ TEST(Canion, HaciaAbajoGrisYGiraHastaOchentaGrados) {
     for (const auto& v : vacios) EXPECT_TRUE(fondo(verCanion(canion, v[0], v[1]))) << v[0] << "," << v[1];
     const Color gris = verCanion(canion, 9, 13.5);
     EXPECT_TRUE(gris.r > 60 && gris.r < 230 && std::abs(gris.r - gris.b) < 40 && !glIsEnabled(GL_TEXTURE_2D));
+    ModoRender::getInstance()->elegir(false, true, false, false);  // sin textura, azul: (0; 0,1; 0,5)
+    canion.render();
+    float color[4];
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_TRUE(color[0] == 0 && color[1] == 0.1f && color[2] == 0.5f);
     canion.rotar(80);  // casi horizontal a la derecha: a 1,5 del pivote, (10,48, 14,74)
     EXPECT_FALSE(fondo(verCanion(canion, 10.45, 14.75)));
     const int giros[][2] = {{-7, 78}, {300, 80}, {15, 80}, {-15, 75}, {-600, -80}, {-3, -80}, {4, -79}};

@@ -56,8 +56,7 @@ TEST(Reglas, ClicsQueDisparanPausaYVelocidadDelPaso) {
 TEST(Reglas, BlancosDerrotaYVictoriaConFuegosSinEscalar) {
     Carpeta carpeta(true);
     // Nivel 1: blancos bajo el cañón y en un tiro a −45 grados, una gris debajo; el 2 y el 3 sin blancos.
-    Juego& juego =
-        Ayudas::juegoConNiveles(carpeta, "3\n9 10 0\n4 8.6 0\n9 5 1\n", "1\n5 5 1\n", "1\n13 5 2\n");
+    Juego& juego = Ayudas::juegoConNiveles(carpeta, "3\n9 10 0\n4 8.6 0\n9 5 1\n", "1\n5 5 1\n", "1\n13 5 2\n");
     const std::vector<Pieza*> piezas = juego.getPiezas();
     // Queda un blanco: sigue el nivel y sólo el golpeado se oculta.
     Ayudas::tiro(juego, 0);

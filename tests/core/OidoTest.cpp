@@ -36,8 +36,7 @@ private:
 TEST(Oido, CadaSucesoPideSuSonidoEnOrden) {
     Carpeta carpeta(true);
     // Nivel 1: cuatro piezas, una de cada tipo, bajo el cañón; el 2 con una gris lejos, el 3 vacío.
-    Juego& juego = Ayudas::juegoConNiveles(carpeta, "4\n9.3 12 0\n8.6 9 1\n9.5 6 2\n8.8 3 3\n",
-                                           "1\n17 14 1\n", "0\n");
+    Juego& juego = Ayudas::juegoConNiveles(carpeta, "4\n9.3 12 0\n8.6 9 1\n9.5 6 2\n8.8 3 3\n", "1\n17 14 1\n", "0\n");
     Anotador altavoz;
     Oido oido(altavoz);
     oido.empezar(juego);

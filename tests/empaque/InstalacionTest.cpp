@@ -30,20 +30,16 @@ std::pair<int, std::string> correr(const std::string& orden) {
 
 TEST(Instalacion, ValidadoresInstalacionMovidaYLanzador) {
     // Ni errores ni avisos ni sugerencias ("E: ", "W: ", "I: ", "P: ").
-    EXPECT_EQ(correr("desktop-file-validate '" + EMPAQUE + "vorlix-quintar.desktop'"),
-              std::make_pair(0, std::string()));
-    auto r = correr("appstreamcli validate --no-net --pedantic '" + EMPAQUE +
-                    "io.github.vorlix.quintar.metainfo.xml'");
+    EXPECT_EQ(correr("desktop-file-validate '" + EMPAQUE + "vorlix-quintar.desktop'"), std::make_pair(0, std::string()));
+    auto r = correr("appstreamcli validate --no-net --pedantic '" + EMPAQUE + "io.github.vorlix.quintar.metainfo.xml'");
     EXPECT_EQ(r.first, 0);
     EXPECT_EQ(r.second.find(": "), std::string::npos) << r.second;
-    EXPECT_EQ(correr("groff -man -Tutf8 -ww -z '" + EMPAQUE + "vorlix-quintar.6'"),
-              std::make_pair(0, std::string()));
+    EXPECT_EQ(correr("groff -man -Tutf8 -ww -z '" + EMPAQUE + "vorlix-quintar.6'"), std::make_pair(0, std::string()));
 
     Carpeta carpeta;
     const std::string tmp = carpeta.ruta();
     // Sólo el componente del juego: no pisa install_manifest.txt de la compilación.
-    r = correr("'" CMAKE "' --install '" COMPILACION "' --component juego --prefix '" +
-               tmp + "/primera/usr'");
+    r = correr("'" CMAKE "' --install '" COMPILACION "' --component juego --prefix '" + tmp + "/primera/usr'");
     ASSERT_EQ(r.first, 0) << r.second;
     fs::rename(tmp + "/primera", tmp + "/movida");
     const fs::path raiz = tmp + "/movida/usr", compartido = raiz / DIR_COMPARTIDO;

@@ -13,8 +13,7 @@ TEST(Particulas, TandasVidasRepuestosYMovimiento) {
     s.setCantidadPorTanda(2);
     s.setIntervalo(0.5f);
     // Paso, activas y de repuesto: el intervalo justo no suelta; la de edad igual a su vida muere.
-    const float pasos[][3] = {{0.5f, 0, 0},  {0.25f, 2, 0}, {0.5f, 2, 0},
-                              {0.25f, 3, 0}, {0.25f, 1, 2}, {0.75f, 2, 1}};
+    const float pasos[][3] = {{0.5f, 0, 0},  {0.25f, 2, 0}, {0.5f, 2, 0}, {0.25f, 3, 0}, {0.25f, 1, 2}, {0.75f, 2, 1}};
     for (const auto& p : pasos) {
         s.actualizar(p[0]);
         size_t libres = 0;

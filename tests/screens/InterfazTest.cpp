@@ -36,6 +36,9 @@ TEST(Interfaz, ImagenesPaginasQuePausanContadoresYTicks) {
     interfaz.dibujar();
     const EscritorioX::Captura panel = Ayudas::capturar();
     for (const auto& c : contadores) EXPECT_EQ(leerContador(panel, c[0], c[1]), c[2]) << c[2];
+    float ancho = 0;
+    glGetFloatv(GL_LINE_WIDTH, &ancho);
+    EXPECT_EQ(ancho, 2.5f);  // los números dejan puestas sus líneas de 2,5
     // Los 24 ticks en orden (luces, modos, colores por fila, lugares de la luz, velocidades) por su esquina
     // de abajo a la izquierda, truncada; se tocan a un píxel de su borde de abajo.
     const int lugares[24][2] = {{350, 333}, {617, 333}, {489, 333}, {617, 375}, {489, 375}, {291, 420},
@@ -57,11 +60,14 @@ TEST(Interfaz, ImagenesPaginasQuePausanContadoresYTicks) {
             float color[4];
             glGetLightfv(filas[(i - 7) / 3][0], filas[(i - 7) / 3][1], color);
             for (int c = 0; c < 4; c++) EXPECT_EQ(color[c], c <= (i - 7) % 3 ? 1 : 0) << i << "," << c;
-        } else {  // los lugares de la luz y las velocidades
+        } else {  // los lugares de la luz y las velocidades, uno por fila
+            for (int k = i < 20 ? 16 : 20; k < (i < 20 ? 20 : 24); k++) EXPECT_EQ(interfaz.getTick(k).isVisible(), k == i) << i;
             EXPECT_TRUE(i < 20 ? std::equal(esquinas[i - 16], esquinas[i - 16] + 3, juego.getPosicionLuz())
                                : juego.getVelocidad() == veces[i - 20]) << i;
         }
     }
+    ASSERT_TRUE(tocar(7));  // un color se quita tocándolo otra vez
+    EXPECT_FALSE(interfaz.getTick(7).isVisible());
     // Al cerrar, ningún tick se ve ni atiende.
     EXPECT_TRUE(interfaz.click(600, 160));
     for (int k = 0; k < 24; k++)
