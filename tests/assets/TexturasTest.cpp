@@ -66,6 +66,11 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
     t.Load("\"CASCO.BMP.TGA\"");
     // Filas de 6 bytes: sin la alineación de 1 la segunda saldría corrida.
     EXPECT_EQ(texeles(GL_RGB, 12), (std::vector<int>{3, 2, 1, 6, 5, 4, 'c', 'b', 'a', 'f', 'e', 'd'}));
+    GLint filtros[2] = {};
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filtros);
+    EXPECT_EQ(filtros[0], GL_LINEAR_MIPMAP_NEAREST);  // al achicarse usa sus mipmaps
+    t.Load("otro.bmp");  // con .bmp, el bitmap del modelo, de 256 x 256
+    EXPECT_EQ(t.getWidth(), 256);
     ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -compress none c.tga"));  // 32 bits
     t.Load("c.tga");
     EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
@@ -74,23 +79,22 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
     const std::tuple<Bytes, int, int> rechazados[] = {
         {tga(2, 5, 4, 16, Bytes(40, 0)), 5, 4}, {tga(2, 0, 7, 24, ""), 0, 7},
         {tga(2, 3, 2, 24, "\1\2\3"), 3, 2}, {tga(10, 9, 9, 24, Bytes(243, 0)), 3, 2},
-        {tga(2, 9, 9, 24, Bytes(243, 0), 1), 3, 2}};
+        {tga(2, 9, 9, 24, Bytes(243, 0), 1), 3, 2}, {tga(2, 9, 9, 24, Bytes(243, 0)).replace(10, 1, "\1"), 3, 2}};
     for (const auto& [archivo, ancho, alto] : rechazados) {
         carpeta.escribir("d.tga", archivo);
         t.Load("d.tga");
         EXPECT_TRUE(t.getWidth() == ancho && t.getHeight() == alto && t.getTexture() == nombre) << ancho;
     }
     // Un bitmap de 32 bits sube con su alfa y sus canales en orden; al agrandar y al achicar, filtrado.
-    ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -define bmp3:alpha=true BMP3:e.bmp"));
+    ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgba(10,20,30,0.6)' -define bmp3:alpha=true BMP3:e.bmp && "
+                             "convert -size 1x1 xc:'rgb(200,20,30)' -type palette BMP3:f.bmp"));
     unsigned bmp = 0;
     TexturaBmp::cargar("e.bmp", bmp);
-    GLint filtros[2] = {};
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtros);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filtros + 1);
     EXPECT_TRUE(filtros[0] == GL_LINEAR && filtros[1] == GL_LINEAR);
     EXPECT_EQ(texeles(GL_RGBA, 4), (std::vector<int>{10, 20, 30, 153}));
     // Uno de paleta avisa y sube convertido (con un componente, el rojo).
-    ASSERT_EQ(0, std::system("convert -size 1x1 xc:'rgb(200,20,30)' -type palette BMP3:f.bmp"));
     testing::internal::CaptureStderr();
     TexturaBmp::cargar("f.bmp", bmp);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Atencion: la imagen no esta en truecolor. El archivo puede estar da\xf1" "ado\n");

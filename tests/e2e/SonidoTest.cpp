@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,18 +34,16 @@ std::string sonarEn(const Carpeta& carpeta) {
 // Lo escrito hasta ahora, en mono.
 Muestras audio(const std::string& ruta) {
     const std::string b = leer(ruta);
-    // Al empezar el archivo puede estar vacío: memcpy no admite un vector sin datos.
     std::vector<int16_t> lr(b.size() / 4 * 2);
-    if (!lr.empty()) std::memcpy(lr.data(), b.data(), lr.size() * 2);
+    if (!lr.empty()) std::memcpy(lr.data(), b.data(), lr.size() * 2);  // vacío, lr.data() es nulo
     Muestras m(lr.size() / 2);
     for (size_t i = 0; i < m.size(); i++) m[i] = (lr[2 * i] + lr[2 * i + 1]) / 65536.0f;
     return m;
 }
 
 float pico(const Muestras& m, size_t desde) {
-    float p = 0;
-    for (size_t i = desde; i < m.size(); i++) p = std::max(p, std::fabs(m[i]));
-    return p;
+    const auto mayor = [](float p, float x) { return std::max(p, std::fabs(x)); };
+    return std::accumulate(m.begin() + std::min(desde, m.size()), m.end(), 0.0f, mayor);
 }
 
 // Frecuencia dominante de 25 ms desde `desde`: Goertzel con ventana de Hann, de 2 en 2 Hz.
