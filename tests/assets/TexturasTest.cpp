@@ -97,7 +97,9 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
     // Uno de paleta avisa y sube convertido (con un componente, el rojo).
     testing::internal::CaptureStderr();
     TexturaBmp::cargar("f.bmp", bmp);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Atencion: la imagen no esta en truecolor. El archivo puede estar da\xf1" "ado\n");
+    EXPECT_EQ(loadDibImage("falta.bmp"), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Atencion: la imagen no esta en truecolor. El archivo puede estar da\xf1" "ado\nFailed to open DIB file falta.bmp.\n");
     EXPECT_EQ(texeles(GL_RGB, 3), (std::vector<int>{200, 0, 0}));
     const Bytes rojo("\xff\0\0", 3), verde("\0\xff\0", 3), azul("\0\0\xff", 3), otro("\x10\x20\x30", 3);
     const char *conversion = "Image file conversion error.", *memoria = "Out of memory.";
@@ -123,6 +125,7 @@ TEST(Texturas, TgaDelModeloYBitmaps) {
         {dib(40, 1, 1, 16, {7}, Bytes("\x1f\0\0\0", 4)), azul},
         {dib(40, 1, 1, 24, {7, 8}, Bytes("\x30\x20\x10\0", 4)).substr(14), otro},
         {dib(40, 1, 1, 32, {7, 8, 9}, Bytes("\0\0\xff\0", 4)), rojo},
+        {dib(40, 1, 1, 24, {}, Bytes("abcd\x30\x20\x10\0", 8)).replace(10, 1, "\x3a"), otro},  // píxeles donde dice "BM"
         {dib(40, 0, 1, 24, {}, ""), memoria}, {dib(40, 1, 0, 8, {}, ""), memoria},
         {dib(40, 40, 40, 24, {}, Bytes(30, 0)), conversion},               // filas cortadas
         {dib(40, 2, 1, 8, {0xFF0000}, Bytes("\0\5\0\0", 4)), conversion},  // índice fuera de la paleta

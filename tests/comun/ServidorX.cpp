@@ -16,8 +16,7 @@ ServidorX::ServidorX(int ancho, int alto, bool reiniciable) {
     if (pipe(tubo) != 0) throw std::runtime_error("pipe");
     pid = fork();
     if (pid == 0) {
-        // Xvfb muere con el proceso de prueba, aunque éste termine con exit().
-        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        prctl(PR_SET_PDEATHSIG, SIGTERM);  // Xvfb muere con el proceso de prueba, aunque éste termine con exit()
         close(tubo[0]);
         std::string fd = std::to_string(tubo[1]);
         std::string pantalla = std::to_string(ancho) + "x" + std::to_string(alto) + "x24";

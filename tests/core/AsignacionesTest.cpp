@@ -34,8 +34,7 @@ TEST(Asignaciones, NadaPorCuadroNiDuranteUnTiroNiConFuegosNiConSonido) {
     Carpeta carpeta(true);
     // Sin blancos: cada tiro despeja su nivel y el tercero gana; sólo reserva el paso que termina el tiro.
     Juego& juego = Ayudas::juegoConNiveles(carpeta, "4\n9 10 1\n8.5 6 1\n10 4 2\n4 8 3\n", "0\n", "0\n");
-    // Con el sonido abierto (en el controlador mudo de SDL), que oye cada paso.
-    Sonido sonido;
+    Sonido sonido;  // abierto (en el controlador mudo de SDL), oye cada paso
     Oido oido(sonido);
     oido.empezar(juego);
     ASSERT_TRUE(sonido.isAbierto());

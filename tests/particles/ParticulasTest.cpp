@@ -23,10 +23,11 @@ TEST(Particulas, TandasVidasRepuestosYMovimiento) {
     for (bool aire : {true, false}) {
         SistemaParticulas m;
         m.setResistenciaAire(aire);
+        m.setVelocidadBase(0, 1, 0);
         m.actualizar(1.5f);
         m.actualizar(0.5f);
-        // Gravedad, v += g dt → −4,9; con aire, después v += (viento − v) dt → −2,45.
-        EXPECT_NEAR(m.getActivas()->velocidad.y, aire ? -2.45f : -4.9f, 1e-5) << aire;
+        // Desde la velocidad base, gravedad, v += g dt → −3,9; con aire, después v += (viento − v) dt → −1,95.
+        EXPECT_NEAR(m.getActivas()->velocidad.y, aire ? -1.95f : -3.9f, 1e-5) << aire;
     }
 }
 

@@ -17,8 +17,7 @@ namespace Ayudas {
 
 using Color = EscritorioX::Color;
 
-// El paso de un cuadro a 29 por segundo, a un cuarto del tiempo real.
-constexpr float PASO = 0.25f / 29;
+constexpr float PASO = 0.25f / 29;  // el de un cuadro a 29 por segundo, a un cuarto del tiempo real
 
 // El juego de la prueba, en ventana y con OpenGL; cada prueba corre en su proceso.
 Juego& juego();

@@ -4,8 +4,7 @@
 
 namespace {
 
-// Con 29 millones de pulsos por segundo, 1/29 s es un número entero de pulsos.
-const int64_t FRECUENCIA = 29000000;
+const int64_t FRECUENCIA = 29000000;  // con 29 millones de pulsos por segundo, 1/29 s es un número entero
 int64_t contador = 0;
 Sistema::Respuesta respuesta = Sistema::Respuesta::No;
 std::chrono::steady_clock::time_point respondida;
