@@ -46,7 +46,9 @@ TEST(Particulas, FuegosSobreElTableroSumandoSuColorYSinLaExtensionNada) {
         Ayudas::proyeccionVentana();
         fuegos.dibujar();
         const Ayudas::Color c = Ayudas::pixel(400, 300);
-        EXPECT_EQ(c.g > 200 && c.r == 51, extension) << c.r << "," << c.g;
+        float punto = 0;
+        glGetFloatv(GL_POINT_SIZE, &punto);  // del tamaño elegido, 7
+        EXPECT_EQ(c.g > 200 && c.r == 51 && punto == 7, extension) << c.r << "," << c.g << "," << punto;
         glEnable(GL_LIGHTING);
         fuegos.dibujar();
         EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D));

@@ -19,8 +19,7 @@ using Color = EscritorioX::Color;
 
 constexpr float PASO = 0.25f / 29;  // el de un cuadro a 29 por segundo, a un cuarto del tiempo real
 
-// El juego de la prueba, en ventana y con OpenGL; cada prueba corre en su proceso.
-Juego& juego();
+Juego& juego();  // el de la prueba, en ventana y con OpenGL; cada prueba corre en su proceso
 
 SDL_Event tecla(SDLKey simbolo, bool abajo = true);
 // Pulsa y suelta una tecla en el juego y devuelve lo que éste escribió.
@@ -28,8 +27,7 @@ std::string pulsar(Juego& juego, SDLKey simbolo);
 // Un botón del ratón apretado en (x, y) y soltado en (xSuelta, ySuelta).
 void clic(Juego& juego, int x = 100, int y = 100, int xSuelta = -1, int ySuelta = -1);
 SDL_Event movimiento(int xrel, int yrel = 0);
-// Apunta, dispara y avanza hasta que la bola sale; devuelve los pasos.
-int tiro(Juego& juego, float angulo);
+int tiro(Juego& juego, float angulo);  // apunta, dispara y avanza hasta que la bola sale; devuelve los pasos
 
 // Un píxel (desde abajo) o todo el búfer de atrás, que conserva el último cuadro.
 Color pixel(int x, int y);
