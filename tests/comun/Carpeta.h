@@ -15,8 +15,7 @@ public:
     Carpeta& operator=(const Carpeta&) = delete;
     const std::string& ruta() const { return camino; }
     std::string escribir(const std::string& nombre, const std::string& contenido) const;
-    // Enlaza en resources/ los recursos del repositorio que la prueba no escribió.
-    void enlazarRecursos() const;
+    void enlazarRecursos() const;  // en resources/, los del repositorio que la prueba no escribió
 
 private:
     std::string camino;

@@ -23,8 +23,7 @@ public:
     // Arranca el juego otra vez en la misma carpeta.
     void arrancar(const std::vector<std::string>& argumentos, bool contestar = true,
                   const std::string& programa = JUEGO);
-    // Captura tras una pausa, para ver que algo se queda quieto.
-    EscritorioX::Captura mirar();
+    EscritorioX::Captura mirar();  // tras una pausa, para ver que algo se queda quieto
     // Captura hasta que pasen las comprobaciones; vencido el plazo valen las fallas de la
     // última captura, que queda en la compilación, y la sesión ya no espera más.
     EscritorioX::Captura esperar(const std::function<void(const EscritorioX::Captura&)>& comprobar);

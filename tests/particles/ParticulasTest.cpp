@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 #include "Ayudas.h"
 #include "SistemaPrueba.h"
 #include "particles/Fuegos.h"
@@ -46,9 +48,11 @@ TEST(Particulas, FuegosSobreElTableroSumandoSuColorYSinLaExtensionNada) {
         Ayudas::proyeccionVentana();
         fuegos.dibujar();
         const Ayudas::Color c = Ayudas::pixel(400, 300);
-        float punto = 0;
-        glGetFloatv(GL_POINT_SIZE, &punto);  // del tamaño elegido, 7
-        EXPECT_EQ(c.g > 200 && c.r == 51 && punto == 7, extension) << c.r << "," << c.g << "," << punto;
+        float punto[5] = {};  // tamaño 7, atenuación (1, 0, 0,01) y desvanecido desde 60
+        glGetFloatv(GL_POINT_SIZE, punto);
+        glGetFloatv(GL_POINT_DISTANCE_ATTENUATION_ARB, punto + 1);
+        glGetFloatv(GL_POINT_FADE_THRESHOLD_SIZE_ARB, punto + 4);
+        EXPECT_EQ(c.g > 200 && c.r == 51 && std::vector<float>(punto, punto + 5) == (std::vector<float>{7, 1, 0, 0.01f, 60}), extension);
         glEnable(GL_LIGHTING);
         fuegos.dibujar();
         EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D));

@@ -22,8 +22,7 @@ constexpr float PASO = 0.25f / 29;  // el de un cuadro a 29 por segundo, a un cu
 Juego& juego();  // el de la prueba, en ventana y con OpenGL; cada prueba corre en su proceso
 
 SDL_Event tecla(SDLKey simbolo, bool abajo = true);
-// Pulsa y suelta una tecla en el juego y devuelve lo que éste escribió.
-std::string pulsar(Juego& juego, SDLKey simbolo);
+std::string pulsar(Juego& juego, SDLKey simbolo);  // pulsa y suelta; devuelve lo que el juego escribió
 // Un botón del ratón apretado en (x, y) y soltado en (xSuelta, ySuelta).
 void clic(Juego& juego, int x = 100, int y = 100, int xSuelta = -1, int ySuelta = -1);
 SDL_Event movimiento(int xrel, int yrel = 0);
