@@ -31,8 +31,7 @@ public:
         Color desdeAbajo(int x, int y) const { return en(x, alto - 1 - y); }
     };
 
-    // Reintenta un momento: un servidor que se reinicia rechaza conexiones.
-    EscritorioX();
+    EscritorioX();  // reintenta un momento: un servidor que se reinicia rechaza conexiones
     ~EscritorioX();
     EscritorioX(const EscritorioX&) = delete;
     EscritorioX& operator=(const EscritorioX&) = delete;

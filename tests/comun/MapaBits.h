@@ -13,8 +13,7 @@ struct MapaBits {
     int ancho = 0, alto = 0;
 
     explicit MapaBits(const std::string& ruta);
-    // Fila 0 arriba, como se ve la imagen.
-    EscritorioX::Color pixel(int x, int fila) const;
+    EscritorioX::Color pixel(int x, int fila) const;  // fila 0 arriba, como se ve la imagen
 };
 
 #endif

@@ -46,13 +46,15 @@ TEST(Particulas, FuegosSobreElTableroSumandoSuColorYSinLaExtensionNada) {
         fuegos.getSistema(3).actualizar(0.1f);
         glClearColor(0.2f, 0.2f, 0.2f, 1);
         Ayudas::proyeccionVentana();
+        glBindTexture(GL_TEXTURE_2D, 0);  // cada sistema liga su textura
         fuegos.dibujar();
         const Ayudas::Color c = Ayudas::pixel(400, 300);
-        float punto[5] = {};  // tamaño 7, atenuación (1, 0, 0,01) y desvanecido desde 60
+        float punto[6] = {};  // tamaño 7, atenuación (1, 0, 0,01), desvanecido desde 60 y la textura del último
         glGetFloatv(GL_POINT_SIZE, punto);
+        glGetFloatv(GL_TEXTURE_BINDING_2D, punto + 5);
         glGetFloatv(GL_POINT_DISTANCE_ATTENUATION_ARB, punto + 1);
         glGetFloatv(GL_POINT_FADE_THRESHOLD_SIZE_ARB, punto + 4);
-        EXPECT_EQ(c.g > 200 && c.r == 51 && std::vector<float>(punto, punto + 5) == (std::vector<float>{7, 1, 0, 0.01f, 60}), extension);
+        EXPECT_EQ(c.g > 200 && c.r == 51 && std::vector<float>(punto, punto + 6) == (std::vector<float>{7, 1, 0, 0.01f, 60, float(fuegos.getSistema(19).getTextura())}), extension);
         glEnable(GL_LIGHTING);
         fuegos.dibujar();
         EXPECT_FALSE(glIsEnabled(GL_LIGHTING) || glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D));
