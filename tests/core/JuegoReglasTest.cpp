@@ -69,7 +69,7 @@ TEST(Reglas, BlancosDerrotaYVictoriaConFuegosSinEscalar) {
     Ayudas::clic(juego, 400, 300);  // quita el cartel
     // Tres tiros despejan el tablero vacío, el nivel 2 y el 3: ganar vuelve al 1.
     for (int i = 0; i < 3; i++) Ayudas::tiro(juego, 0);
-    EXPECT_TRUE(interfaz().getImagenGanar().isVisible() && juego.getPiezas().size() == 3u);
+    EXPECT_TRUE(interfaz().getImagenGanar().isVisible() && !interfaz().getImagenPerder().isVisible() && juego.getPiezas().size() == 3u);
     EXPECT_EQ(bolas(juego), std::make_pair(20, 20));
     // Los fuegos van con el paso sin escalar, también en pausa; sus lugares, de rand en orden z, y, x.
     Ayudas::pulsar(juego, SDLK_p);

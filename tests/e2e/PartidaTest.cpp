@@ -14,8 +14,7 @@ using Captura = EscritorioX::Captura;
 
 MapaBits recurso(const char* nombre) { return MapaBits(std::string(RAIZ_REPOSITORIO) + "/resources/" + nombre); }
 
-// Puntos, bolas y nivel del panel.
-std::array<int, 3> panel(const Captura& c) {
+std::array<int, 3> panel(const Captura& c) {  // puntos, bolas y nivel del panel
     return {leerContador(c, 690, 530), leerContador(c, 670, 420), leerContador(c, 750, 420)};
 }
 

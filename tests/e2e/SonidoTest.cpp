@@ -19,8 +19,7 @@
 namespace {
 
 using Muestras = std::vector<float>;
-// Cuadros por segundo del archivo: el juego mezcla a 22 050 y la SDL de compatibilidad lo pasa a los
-// 44 100 de SDL 2 antes del controlador.
+// Cuadros por segundo del archivo: los 22 050 del juego o, con la SDL de compatibilidad, los 44 100 de SDL 2.
 const size_t SEGUNDO = std::getenv("VQ_BIBLIOTECAS_SDL") ? 44100 : 22050;
 const float SILENCIO = 0.002f;
 
@@ -31,8 +30,7 @@ std::string sonarEn(const Carpeta& carpeta) {
     return carpeta.ruta() + "/audio.raw";
 }
 
-// Lo escrito hasta ahora, en mono.
-Muestras audio(const std::string& ruta) {
+Muestras audio(const std::string& ruta) {  // lo escrito hasta ahora, en mono
     const std::string b = leer(ruta);
     std::vector<int16_t> lr(b.size() / 4 * 2);
     if (!lr.empty()) std::memcpy(lr.data(), b.data(), lr.size() * 2);  // vacío, lr.data() es nulo

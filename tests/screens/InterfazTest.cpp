@@ -50,6 +50,9 @@ TEST(Interfaz, ImagenesPaginasQuePausanContadoresYTicks) {
     const float esquinas[4][3] = {{0, 15, 7}, {18, 15, 7}, {0, 0, 7}, {18, 0, 7}}, veces[4] = {0.5f, 1, 2, 4};
     // Al abrir, los ticks de luces y de modos muestran el estado: luces encendidas y texturado.
     ASSERT_TRUE(interfaz.click(700, 345));
+    Ayudas::proyeccionVentana(true);
+    interfaz.dibujar();
+    EXPECT_EQ(leerContador(Ayudas::capturar(), 750, 25), SIN_NUMERO);  // con la página abierta no hay números
     for (int k = 0; k < 7; k++) EXPECT_EQ(interfaz.getTick(k).isVisible(), k < 3 || k == 5) << k;
     for (int i = 0; i < 24; i++) {
         ASSERT_TRUE(tocar(i)) << i;
